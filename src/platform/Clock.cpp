@@ -1,6 +1,5 @@
 #include "platform/Clock.h"
 
-#include <chrono>
 #include <cmath>
 #include <ctime>
 #include <utility>
@@ -10,15 +9,14 @@ namespace znp {
 namespace {
 
 double SystemNow() {
-    using namespace std::chrono;
-    auto now = system_clock::now();
-    std::time_t t = system_clock::to_time_t(now);
+    // <chrono> cannot be used: its unit suffixes do not exist in the execution character set.
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
     std::tm local{};
-    localtime_r(&t, &local);
+    localtime_r(&ts.tv_sec, &local);
     // Local wall time as seconds since the Unix epoch, then as days since 1899-12-30.
-    double localSeconds = static_cast<double>(t) + static_cast<double>(local.tm_gmtoff);
-    double millis = static_cast<double>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
-    return 25569.0 + (localSeconds + millis / 1000.0) / 86400.0;
+    double localSeconds = static_cast<double>(ts.tv_sec) + static_cast<double>(local.tm_gmtoff);
+    return 25569.0 + (localSeconds + ts.tv_nsec / 1e9) / 86400.0;
 }
 
 std::function<double()>& Source() {
