@@ -1,0 +1,111 @@
+#include "platform/ClassInfo.h"
+
+#include <strings.h>
+
+#include <map>
+
+#include "platform/Component.h"
+
+namespace znp {
+
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+}
+
+std::string PropInfo::ValueName(int ordinal) const {
+    if (ordinal < 0 || ordinal >= static_cast<int>(ValueNames.size())) return "";
+    return ValueNames[ordinal];
+}
+
+int PropInfo::ValueOrdinal(std::string_view name) const {
+    for (size_t i = 0; i < ValueNames.size(); ++i)
+        if (SameText(ValueNames[i], name)) return static_cast<int>(i);
+    return -1;
+}
+
+bool ClassInfo::InheritsFrom(std::string_view className) const {
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        if (SameText(c->name_, className)) return true;
+    return false;
+}
+
+bool ClassInfo::InheritsFrom(const ClassInfo& other) const {
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        if (c == &other) return true;
+    return false;
+}
+
+const PropInfo* ClassInfo::FindProperty(std::string_view name) const {
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        for (const PropInfo& p : c->props_)
+            if (SameText(p.Name, name)) return &p;
+    return nullptr;
+}
+
+const MethodInfo* ClassInfo::FindMethod(std::string_view name) const {
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        for (const MethodInfo& m : c->methods_)
+            if (SameText(m.Name, name)) return &m;
+    return nullptr;
+}
+
+std::vector<const PropInfo*> ClassInfo::Properties() const {
+    std::vector<const ClassInfo*> chain;
+    for (const ClassInfo* c = this; c; c = c->parent_) chain.insert(chain.begin(), c);
+    std::vector<const PropInfo*> result;
+    for (const ClassInfo* c : chain)
+        for (const PropInfo& p : c->props_) {
+            bool replaced = false;
+            for (auto& existing : result)
+                if (SameText(existing->Name, p.Name)) {
+                    existing = &p;
+                    replaced = true;
+                }
+            if (!replaced) result.push_back(&p);
+        }
+    return result;
+}
+
+TComponent* ClassInfo::Create(TComponent* owner) const {
+    if (!factory_) throw Exception("Cannot create an instance of abstract class " + name_);
+    TComponent* object = factory_(owner);
+    try {
+        object->AfterConstruction();
+    } catch (...) {
+        TObject::Free(object);
+        throw;
+    }
+    return object;
+}
+
+ClassInfo& ClassInfo::Add(PropInfo p) {
+    for (PropInfo& existing : props_)
+        if (SameText(existing.Name, p.Name)) {
+            existing = std::move(p);
+            return *this;
+        }
+    props_.push_back(std::move(p));
+    return *this;
+}
+
+namespace {
+
+struct NoCase {
+    bool operator()(const std::string& a, const std::string& b) const { return strcasecmp(a.c_str(), b.c_str()) < 0; }
+};
+
+std::map<std::string, const ClassInfo*, NoCase>& Classes() {
+    static std::map<std::string, const ClassInfo*, NoCase> classes;
+    return classes;
+}
+
+}  // namespace
+
+void RegisterClass(const ClassInfo& info) { Classes()[info.Name()] = &info; }
+
+const ClassInfo* FindClass(std::string_view name) {
+    auto it = Classes().find(std::string(name));
+    return it == Classes().end() ? nullptr : it->second;
+}
+
+}  // namespace znp

@@ -1,0 +1,207 @@
+#include "platform/Controls.h"
+
+#include <algorithm>
+
+#include "platform/Application.h"
+#include "platform/Forms.h"
+
+namespace znp {
+
+const ClassInfo& TControl::StaticClass() {
+    static const ClassInfo info = [] {
+        ClassInfo c("TControl", &TComponent::StaticClass());
+        c.Prop("Left", &TControl::Left, &TControl::SetLeft);
+        c.Prop("Top", &TControl::Top, &TControl::SetTop);
+        c.Prop("Width", &TControl::Width, &TControl::SetWidth);
+        c.Prop("Height", &TControl::Height, &TControl::SetHeight);
+        c.Prop("Visible", &TControl::Visible, &TControl::SetVisible);
+        c.Prop("Enabled", &TControl::Enabled, &TControl::SetEnabled);
+        c.Prop("Color", &TControl::Color, &TControl::SetColor);
+        c.Object("Font", &TControl::Font);
+        c.Field("Hint", &TControl::Hint);
+        c.Field("ShowHint", &TControl::ShowHint);
+        c.Field("ParentFont", &TControl::ParentFont);
+        c.Field("Align", &TControl::Align, kAlignNames);
+        c.Event("OnClick", &TControl::OnClick);
+        c.Event("OnDblClick", &TControl::OnDblClick);
+        return c;
+    }();
+    return info;
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {}
+
+TControl::~TControl() {
+    if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == parent_) return;
+    if (parent == this) throw Exception("A control cannot have itself as its parent");
+    if (parent_) parent_->RemoveControl(this);
+    if (parent) parent->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+}
+
+void TControl::SetVisible(bool value) { visible_ = value; }
+
+bool TControl::Showing() const {
+    for (const TControl* c = this; c; c = c->parent_)
+        if (!c->visible_) return false;
+    return true;
+}
+
+void TControl::SetEnabled(bool value) { enabled_ = value; }
+
+void TControl::SetText(const std::string& value) {
+    if (value == text_) return;
+    text_ = value;
+    TextChanged();
+}
+
+void TControl::Click() { OnClick(this); }
+void TControl::DblClick() { OnDblClick(this); }
+void TControl::WndProc(TMessage&) {}
+
+void TControl::Notification(TComponent* component, TOperation operation) { TComponent::Notification(component, operation); }
+
+// ---------------------------------------------------------------------------------------------
+
+const ClassInfo& TWinControl::StaticClass() {
+    static const ClassInfo info = [] {
+        ClassInfo c("TWinControl", &TControl::StaticClass());
+        c.Prop("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder);
+        c.Field("TabStop", &TWinControl::TabStop);
+        c.Event("OnEnter", &TWinControl::OnEnter);
+        c.Event("OnExit", &TWinControl::OnExit);
+        c.Event("OnKeyDown", &TWinControl::OnKeyDown);
+        c.Event("OnKeyPress", &TWinControl::OnKeyPress);
+        c.Event("OnKeyUp", &TWinControl::OnKeyUp);
+        return c;
+    }();
+    return info;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    if (TCustomForm* form = GetParentForm(this); form && form != this) form->ControlRemoved(this);
+    // Children owned elsewhere lose their parent rather than point at a freed one.
+    while (!controls_.empty()) controls_.back()->SetParent(nullptr);
+    if (handle_) Application().UnregisterWindow(handle_);
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const {
+    for (const TControl* c = control; c; c = c->Parent())
+        if (c == this) return true;
+    return false;
+}
+
+HWND TWinControl::Handle() {
+    if (!handle_) handle_ = Application().RegisterWindow(this);
+    return handle_;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    controls_.push_back(control);
+    control->parent_ = this;
+    if (auto* win = dynamic_cast<TWinControl*>(control)) tabList_.push_back(win);
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
+    control->parent_ = nullptr;
+}
+
+int TWinControl::TabOrder() const {
+    if (!Parent()) return -1;
+    const auto& list = Parent()->tabList_;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value) {
+    if (!Parent()) return;
+    auto& list = Parent()->tabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    value = std::clamp(value, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + value, this);
+}
+
+std::vector<TWinControl*> TWinControl::TabList() const { return tabList_; }
+
+namespace {
+
+// Every windowed descendant in tab order, depth first.
+void CollectTabOrder(const TWinControl* parent, std::vector<TWinControl*>& out) {
+    for (TWinControl* child : parent->TabList()) {
+        out.push_back(child);
+        CollectTabOrder(child, out);
+    }
+}
+
+}  // namespace
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) const {
+    std::vector<TWinControl*> order;
+    CollectTabOrder(this, order);
+    if (order.empty()) return nullptr;
+    auto it = std::find(order.begin(), order.end(), current);
+    int start = it == order.end() ? (goForward ? -1 : static_cast<int>(order.size())) : static_cast<int>(it - order.begin());
+    const int n = static_cast<int>(order.size());
+    for (int step = 1; step <= n; ++step) {
+        int index = ((start + (goForward ? step : -step)) % n + n) % n;
+        TWinControl* candidate = order[index];
+        if (candidate == current) break;
+        if ((!checkTabStop || candidate->TabStop) && (!checkParent || candidate->Parent() == this) &&
+            candidate->CanFocus())
+            return candidate;
+    }
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop) {
+    if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, false)) next->SetFocus();
+}
+
+bool TWinControl::CanFocus() const {
+    TCustomForm* form = GetParentForm(this);
+    if (!form || !form->Visible() || !form->Enabled()) return false;
+    for (const TControl* c = this; c && c != form; c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return true;
+}
+
+bool TWinControl::Focused() const {
+    TCustomForm* form = GetParentForm(this);
+    return form && form->ActiveControl() == this;
+}
+
+void TWinControl::SetFocus() {
+    TCustomForm* form = GetParentForm(this);
+    if (!form) return;
+    if (!CanFocus()) throw Exception("Cannot focus a disabled or invisible window");
+    form->FocusControl(this);
+}
+
+void TWinControl::DoEnter() { OnEnter(this); }
+void TWinControl::DoExit() { OnExit(this); }
+
+void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) { OnKeyDown(this, key, shift); }
+void TWinControl::KeyPress(char& key) { OnKeyPress(this, key); }
+
+TCustomForm* GetParentForm(const TControl* control) {
+    const TControl* c = control;
+    while (c && c->Parent()) c = c->Parent();
+    return const_cast<TCustomForm*>(dynamic_cast<const TCustomForm*>(c));
+}
+
+}  // namespace znp

@@ -1,0 +1,426 @@
+#include "platform/FormReader.h"
+
+#include <cctype>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/ClassInfo.h"
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+#include "platform/Strings.h"
+
+namespace znp {
+
+namespace {
+
+std::map<std::string, std::string, std::less<>>& Resources() {
+    static std::map<std::string, std::string, std::less<>> resources;
+    return resources;
+}
+
+std::string Lower(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return r;
+}
+
+// --- Parsing -----------------------------------------------------------------------------------
+
+struct Value {
+    enum Kind { Integer, Float, String, Ident, Set, List } kind = Integer;
+    long long integer = 0;
+    double number = 0;
+    std::string text;                // String, Ident
+    std::vector<std::string> items;  // Set (identifiers), List (texts)
+};
+
+struct Property {
+    std::string path;  // "Font.Name"
+    Value value;
+    int line = 0;
+};
+
+struct Node {
+    bool inherited = false;
+    std::string name, className;
+    std::vector<Property> props;
+    std::vector<std::unique_ptr<Node>> children;
+    int line = 0;
+};
+
+class Parser {
+public:
+    explicit Parser(std::string_view text) : text_(text) {}
+
+    std::unique_ptr<Node> ParseRoot() {
+        auto node = ParseObject();
+        SkipSpace();
+        if (pos_ < text_.size()) Fail("text after the end of the form");
+        return node;
+    }
+
+private:
+    [[noreturn]] void Fail(const std::string& what) const {
+        throw Exception("Form file error at line " + std::to_string(line_) + ": " + what);
+    }
+
+    void SkipSpace() {
+        while (pos_ < text_.size()) {
+            char c = text_[pos_];
+            if (c == '\n') ++line_;
+            if (c == '\n' || c == '\r' || c == ' ' || c == '\t') {
+                ++pos_;
+            } else if (c == '/' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '/') {
+                while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
+            } else {
+                break;
+            }
+        }
+    }
+
+    bool Peek(char c) {
+        SkipSpace();
+        return pos_ < text_.size() && text_[pos_] == c;
+    }
+
+    void Expect(char c) {
+        if (!Peek(c)) Fail(std::string("'") + c + "' expected");
+        ++pos_;
+    }
+
+    std::string Ident() {
+        SkipSpace();
+        size_t start = pos_;
+        while (pos_ < text_.size() &&
+               (std::isalnum(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '_' || text_[pos_] == '.'))
+            ++pos_;
+        if (start == pos_) Fail("identifier expected");
+        return std::string(text_.substr(start, pos_ - start));
+    }
+
+    std::unique_ptr<Node> ParseObject() {
+        auto node = std::make_unique<Node>();
+        node->line = line_;
+        std::string keyword = Lower(Ident());
+        if (keyword == "inherited")
+            node->inherited = true;
+        else if (keyword != "object")
+            Fail("'object' or 'inherited' expected");
+        node->name = Ident();
+        Expect(':');
+        node->className = Ident();
+        for (;;) {
+            SkipSpace();
+            size_t save = pos_;
+            int saveLine = line_;
+            std::string word = Ident();
+            std::string lower = Lower(word);
+            if (lower == "end") return node;
+            if (lower == "object" || lower == "inherited") {
+                pos_ = save;
+                line_ = saveLine;
+                node->children.push_back(ParseObject());
+                continue;
+            }
+            Property p;
+            p.path = word;
+            p.line = line_;
+            Expect('=');
+            p.value = ParseValue();
+            node->props.push_back(std::move(p));
+        }
+    }
+
+    std::string ParseText() {
+        std::string result;
+        for (;;) {
+            SkipSpace();
+            if (pos_ >= text_.size()) Fail("text expected");
+            char c = text_[pos_];
+            if (c == '\'') {
+                ++pos_;
+                for (;;) {
+                    if (pos_ >= text_.size() || text_[pos_] == '\n') Fail("unterminated text");
+                    if (text_[pos_] == '\'') {
+                        if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '\'') {
+                            result += '\'';
+                            pos_ += 2;
+                            continue;
+                        }
+                        ++pos_;
+                        break;
+                    }
+                    result += text_[pos_++];
+                }
+            } else if (c == '#') {
+                ++pos_;
+                size_t start = pos_;
+                while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+                if (start == pos_) Fail("character code expected");
+                result += static_cast<char>(std::stoi(std::string(text_.substr(start, pos_ - start))));
+            } else {
+                Fail("text expected");
+            }
+            // Pieces that touch ('a'#13'b') and pieces joined by "+" make one text; pieces apart
+            // are separate items of a list.
+            if (pos_ < text_.size() && (text_[pos_] == '\'' || text_[pos_] == '#')) continue;
+            SkipSpace();
+            if (pos_ < text_.size() && text_[pos_] == '+') {
+                ++pos_;
+                continue;
+            }
+            return result;
+        }
+    }
+
+    Value ParseValue() {
+        SkipSpace();
+        if (pos_ >= text_.size()) Fail("value expected");
+        Value v;
+        char c = text_[pos_];
+        if (c == '\'' || c == '#') {
+            v.kind = Value::String;
+            v.text = ParseText();
+        } else if (c == '[') {
+            ++pos_;
+            v.kind = Value::Set;
+            while (!Peek(']')) {
+                v.items.push_back(Ident());
+                if (Peek(',')) ++pos_;
+            }
+            ++pos_;
+        } else if (c == '(') {
+            ++pos_;
+            v.kind = Value::List;
+            while (!Peek(')')) v.items.push_back(ParseText());
+            ++pos_;
+        } else if (c == '-' || c == '+' || std::isdigit(static_cast<unsigned char>(c))) {
+            size_t start = pos_++;
+            while (pos_ < text_.size() && (std::isdigit(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '.' ||
+                                          text_[pos_] == 'e' || text_[pos_] == 'E'))
+                ++pos_;
+            std::string number(text_.substr(start, pos_ - start));
+            if (number.find_first_of(".eE") != std::string::npos) {
+                v.kind = Value::Float;
+                v.number = std::stod(number);
+            } else {
+                v.kind = Value::Integer;
+                v.integer = std::stoll(number);
+            }
+        } else if (c == '$') {
+            size_t start = ++pos_;
+            while (pos_ < text_.size() && std::isxdigit(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+            v.kind = Value::Integer;
+            v.integer = std::stoll(std::string(text_.substr(start, pos_ - start)), nullptr, 16);
+        } else {
+            v.kind = Value::Ident;
+            v.text = Ident();
+        }
+        return v;
+    }
+
+    std::string_view text_;
+    size_t pos_ = 0;
+    int line_ = 1;
+};
+
+// --- Applying ----------------------------------------------------------------------------------
+
+struct Fixup {
+    TComponent* instance;
+    const PropInfo* prop;
+    std::string target;
+    int line;
+};
+
+class Loader {
+public:
+    explicit Loader(TComponent& root) : root_(root) {}
+
+    void Load(const Node& node) {
+        if (!node.inherited && !node.name.empty() && root_.Name().empty()) root_.SetName(node.name);
+        Begin(root_);
+        ApplyProperties(root_, node);
+        for (const auto& child : node.children) LoadChild(*child, &root_);
+        for (const Fixup& f : fixups_) {
+            TComponent* target = SameText(f.target, root_.Name()) ? &root_ : root_.FindComponent(f.target);
+            if (!target) Fail(f.line, "component '" + f.target + "' not found");
+            f.prop->SetComponent(*f.instance, target);
+        }
+        for (TComponent* c : loaded_) c->Loaded();
+    }
+
+private:
+    [[noreturn]] static void Fail(int line, const std::string& what) {
+        throw Exception("Form file error at line " + std::to_string(line) + ": " + what);
+    }
+
+    void Begin(TComponent& c) {
+        c.BeginLoading();
+        for (TComponent* l : loaded_)
+            if (l == &c) return;
+        loaded_.push_back(&c);
+    }
+
+    void LoadChild(const Node& node, TComponent* container) {
+        TComponent* instance = root_.FindComponent(node.name);
+        if (node.inherited) {
+            if (!instance) Fail(node.line, "inherited component '" + node.name + "' not found");
+        } else {
+            if (instance) Fail(node.line, "a component named '" + node.name + "' already exists");
+            const ClassInfo* cls = FindClass(node.className);
+            if (!cls) Fail(node.line, "class " + node.className + " not found");
+            instance = cls->Create(&root_);
+            instance->SetName(node.name);
+            if (auto* control = dynamic_cast<TControl*>(instance))
+                if (auto* parent = dynamic_cast<TWinControl*>(container)) control->SetParent(parent);
+            if (container != &root_ || !dynamic_cast<TControl*>(instance)) container->ReadChild(instance);
+        }
+        Begin(*instance);
+        ApplyProperties(*instance, node);
+        for (const auto& child : node.children) LoadChild(*child, instance);
+    }
+
+    void ApplyProperties(TComponent& instance, const Node& node) {
+        for (const Property& p : node.props) {
+            try {
+                Apply(instance, p);
+            } catch (const Exception& e) {
+                if (std::string(e.what()).rfind("Form file error", 0) == 0) throw;
+                Fail(p.line, node.name + "." + p.path + ": " + e.what());
+            }
+        }
+    }
+
+    void Apply(TComponent& instance, const Property& p) {
+        // Walk "Font.Name" through object properties.
+        TObject* target = &instance;
+        std::string path = p.path;
+        for (size_t dot; (dot = path.find('.')) != std::string::npos;) {
+            std::string head = path.substr(0, dot);
+            path = path.substr(dot + 1);
+            const PropInfo* prop = target->ClassType().FindProperty(head);
+            if (!prop || !prop->GetObject) Fail(p.line, "property " + head + " does not exist");
+            target = prop->GetObject(*target);
+            if (!target) Fail(p.line, "property " + head + " is empty");
+        }
+        if (auto* list = dynamic_cast<TStringList*>(target); list && SameText(path, "Strings")) {
+            if (p.value.kind != Value::List) Fail(p.line, "a list of texts expected");
+            list->Clear();
+            for (const auto& item : p.value.items) list->Add(item);
+            return;
+        }
+        const PropInfo* prop = target->ClassType().FindProperty(path);
+        if (!prop) Fail(p.line, "property " + path + " does not exist in " + target->ClassName());
+        const Value& v = p.value;
+        switch (prop->Kind) {
+            case TypeKind::Method: {
+                if (v.kind != Value::Ident) Fail(p.line, "event handler name expected");
+                const MethodInfo* method = root_.ClassType().FindMethod(v.text);
+                if (!method) Fail(p.line, "method " + v.text + " not found in " + root_.ClassName());
+                prop->SetMethod(*target, method->Bind(root_));
+                return;
+            }
+            case TypeKind::Class: {
+                if (!prop->SetComponent || v.kind != Value::Ident) Fail(p.line, "invalid property value");
+                fixups_.push_back({static_cast<TComponent*>(target), prop, v.text, p.line});
+                return;
+            }
+            case TypeKind::Enumeration:
+            case TypeKind::Boolean: {
+                if (v.kind == Value::Integer && prop->Kind == TypeKind::Enumeration) {
+                    prop->Set(*target, Variant(static_cast<int>(v.integer)));
+                    return;
+                }
+                int ordinal = v.kind == Value::Ident ? prop->ValueOrdinal(v.text) : -1;
+                if (ordinal < 0) Fail(p.line, "invalid property value " + v.text);
+                prop->Set(*target, prop->Kind == TypeKind::Boolean ? Variant(ordinal != 0) : Variant(ordinal));
+                return;
+            }
+            case TypeKind::Set: {
+                if (v.kind != Value::Set) Fail(p.line, "set expected");
+                int bits = 0;
+                for (const auto& name : v.items) {
+                    int ordinal = prop->ValueOrdinal(name);
+                    if (ordinal < 0) Fail(p.line, "invalid set element " + name);
+                    bits |= 1 << ordinal;
+                }
+                prop->Set(*target, Variant(bits));
+                return;
+            }
+            case TypeKind::Integer: {
+                int color;
+                if (v.kind == Value::Integer)
+                    prop->Set(*target, Variant(static_cast<int>(v.integer)));
+                else if (v.kind == Value::Ident && IdentToColor(v.text, color))
+                    prop->Set(*target, Variant(color));
+                else
+                    Fail(p.line, "integer expected");
+                return;
+            }
+            case TypeKind::Char:
+            case TypeKind::String:
+                if (v.kind == Value::String)
+                    prop->Set(*target, Variant(v.text));
+                else if (v.kind == Value::Integer && prop->Kind == TypeKind::Char)
+                    prop->Set(*target, Variant(static_cast<int>(v.integer)));
+                else
+                    Fail(p.line, "text expected");
+                return;
+            case TypeKind::Float:
+                if (v.kind == Value::Float)
+                    prop->Set(*target, Variant(v.number));
+                else if (v.kind == Value::Integer)
+                    prop->Set(*target, Variant(static_cast<double>(v.integer)));
+                else
+                    Fail(p.line, "number expected");
+                return;
+        }
+    }
+
+    TComponent& root_;
+    std::vector<TComponent*> loaded_;
+    std::vector<Fixup> fixups_;
+};
+
+}  // namespace
+
+void RegisterFormResource(const std::string& className, std::string text) { Resources()[Lower(className)] = std::move(text); }
+
+const std::string* FindFormResource(std::string_view className) {
+    auto it = Resources().find(Lower(className));
+    return it == Resources().end() ? nullptr : &it->second;
+}
+
+void ReadForm(TComponent& root, std::string_view text) {
+    Parser parser(text);
+    auto node = parser.ParseRoot();
+    Loader(root).Load(*node);
+}
+
+void ReadFormResources(TComponent& root) {
+    std::vector<const ClassInfo*> chain;
+    for (const ClassInfo* c = &root.ClassType(); c; c = c->Parent()) chain.insert(chain.begin(), c);
+    for (const ClassInfo* c : chain)
+        if (const std::string* text = FindFormResource(c->Name())) ReadForm(root, *text);
+}
+
+bool IdentToColor(std::string_view name, int& color) {
+    static const std::map<std::string, int, std::less<>> colors = {
+        {"clblack", clBlack},       {"clwhite", clWhite},         {"clred", clRed},
+        {"clblue", clBlue},         {"clyellow", clYellow},       {"clnavy", clNavy},
+        {"clgray", clGray},         {"clsilver", clSilver},       {"claqua", clAqua},
+        {"clinfobk", clInfoBk},     {"clwindow", clWindow},       {"clwindowtext", clWindowText},
+        {"clbtnface", clBtnFace},   {"clbtnshadow", clBtnShadow}, {"clbtnhighlight", clBtnHighlight},
+        {"clgraytext", clGrayText}, {"clmaroon", 0x000080},       {"clgreen", 0x008000},
+        {"clolive", 0x008080},      {"clpurple", 0x800080},       {"clteal", 0x808000},
+        {"cllime", 0x00FF00},       {"clfuchsia", 0xFF00FF},      {"clnone", 0x1FFFFFFF},
+        {"cldefault", 0x20000000}};
+    auto it = colors.find(Lower(name));
+    if (it == colors.end()) return false;
+    color = it->second;
+    return true;
+}
+
+}  // namespace znp
