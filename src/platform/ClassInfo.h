@@ -191,6 +191,19 @@ public:
         return Add(std::move(p));
     }
 
+    // A component reference read and written through accessors.
+    template <class C, class T>
+    ClassInfo& ReferenceProp(std::string name, T* (C::*getter)() const, void (C::*setter)(T*)) {
+        PropInfo p{std::move(name), TypeKind::Class, {}, {}, {}, {}, {}, {}, {}, {}};
+        p.GetComponent = [getter](const TObject& o) -> TComponent* { return (static_cast<const C&>(o).*getter)(); };
+        p.SetComponent = [setter](TObject& o, TComponent* value) {
+            T* typed = value ? dynamic_cast<T*>(value) : nullptr;
+            if (value && !typed) throw Exception("Invalid property value");
+            (static_cast<C&>(o).*setter)(typed);
+        };
+        return Add(std::move(p));
+    }
+
     // An event property held in a public field.
     template <class C, class... Args>
     ClassInfo& Event(std::string name, TEvent<Args...> C::*field) {
@@ -205,6 +218,14 @@ public:
             if (!ev) throw Exception("Invalid property value: the handler does not fit event " + name);
             static_cast<C&>(o).*field = *ev;
         };
+        return Add(std::move(p));
+    }
+
+    // A read-only event property: the value comes from a getter.
+    template <class C, class... Args>
+    ClassInfo& EventReadOnly(std::string name, TEvent<Args...> (C::*getter)() const) {
+        PropInfo p{std::move(name), TypeKind::Method, {}, {}, {}, {}, {}, {}, {}, {}};
+        p.GetMethod = [getter](const TObject& o) { return std::any((static_cast<const C&>(o).*getter)()); };
         return Add(std::move(p));
     }
 

@@ -239,7 +239,8 @@ public:
     explicit Loader(TComponent& root) : root_(root) {}
 
     void Load(const Node& node) {
-        if (!node.inherited && !node.name.empty() && root_.Name().empty()) root_.SetName(node.name);
+        // Every level names the root: the most derived level's name stays.
+        if (!node.name.empty()) root_.SetName(node.name);
         Begin(root_);
         ApplyProperties(root_, node);
         for (const auto& child : node.children) LoadChild(*child, &root_);

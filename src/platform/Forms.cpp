@@ -4,6 +4,7 @@
 
 #include "platform/Application.h"
 #include "platform/FormReader.h"
+#include "platform/StdButtons.h"
 
 namespace znp {
 
@@ -54,7 +55,7 @@ void TCustomForm::DoDestroy() { OnDestroy(this); }
 void TCustomForm::DoShow() { OnShow(this); }
 void TCustomForm::DoHide() { OnHide(this); }
 void TCustomForm::DoClose(TCloseAction& action) { OnClose(this, action); }
-void TCustomForm::FocusChanged(TWinControl*) {}
+void TCustomForm::FocusChanged(TWinControl*, TWinControl*) {}
 
 void TCustomForm::SetVisible(bool value) {
     if (value == Visible()) return;
@@ -162,6 +163,7 @@ void TCustomForm::FocusControl(TWinControl* control) {
     // being left still stops the move in progress.
     const int myCount = ++focusCount_;
     if (control == activeControl_) return;
+    TWinControl* const previous = activeControl_;
     TWinControl* from = activeControl_ ? activeControl_ : this;
     // Exit events from the old control up to the first parent that also holds the new one.
     while (from && from != this && !from->ContainsControl(control)) {
@@ -181,7 +183,7 @@ void TCustomForm::FocusControl(TWinControl* control) {
         if (focusCount_ != myCount) return;
     }
     activeControl_ = control;
-    FocusChanged(control);
+    FocusChanged(previous, control);
 }
 
 void TCustomForm::PressKey(std::uint16_t key, TShiftState shift) {
@@ -190,6 +192,8 @@ void TCustomForm::PressKey(std::uint16_t key, TShiftState shift) {
     if (!key) return;
     if (key == VK_TAB) {
         SelectNext(activeControl_, !(shift & ssShift), true);
+    } else if (key == VK_RETURN || key == VK_ESCAPE) {
+        ClickDialogButton(*this, key);
     }
 }
 

@@ -76,8 +76,8 @@ protected:
     virtual void DoShow();
     virtual void DoHide();
     virtual void DoClose(TCloseAction& action);
-    // The focus has moved to Control (the platform's CM_FOCUSCHANGED).
-    virtual void FocusChanged(TWinControl* control);
+    // The focus has moved from Previous to Control (the platform's CM_FOCUSCHANGED).
+    virtual void FocusChanged(TWinControl* previous, TWinControl* control);
     void BeforeDestruction() override;
     void Notification(TComponent* component, TOperation operation) override;
 

@@ -1,0 +1,98 @@
+#include "DataFile.h"
+
+#include <strings.h>
+
+#include <fstream>
+
+#include "HostObjects.h"
+#include "Kvtr42C/Variant.h"
+
+namespace znp::host {
+
+namespace {
+
+std::string Trim(const std::string& s) {
+    const char* blanks = " \t\r\n";
+    size_t b = s.find_first_not_of(blanks);
+    if (b == std::string::npos) return "";
+    return s.substr(b, s.find_last_not_of(blanks) - b + 1);
+}
+
+bool SameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
+
+}  // namespace
+
+std::string Utf8ToDb(const std::string& text) {
+    bool ascii = true;
+    for (unsigned char c : text) ascii = ascii && c < 0x80;
+    if (ascii) return text;
+    return WideToBytes(BytesToWide(text, "65001"), "936");
+}
+
+std::string DbText(const Variant& value) {
+    if (value.Type() == VarType::OleStr) return WideToBytes(value.AsWide(), "936");
+    return VarToStr(value);
+}
+
+std::vector<std::string> SplitRow(const std::string& text) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    while (true) {
+        size_t bar = text.find('|', start);
+        fields.push_back(Trim(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start)));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    return fields;
+}
+
+bool DataFile::Load(const std::string& path) {
+    sections_.clear();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string line;
+    bool first = true;
+    Entries* current = nullptr;
+    while (std::getline(in, line)) {
+        if (first && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
+        first = false;
+        line = Trim(line);
+        if (line.empty() || line[0] == ';') continue;
+        if (line.front() == '[' && line.back() == ']') {
+            std::string name = Trim(line.substr(1, line.size() - 2));
+            current = nullptr;
+            for (auto& [existing, entries] : sections_)
+                if (SameName(existing, name)) current = &entries;
+            if (!current) {
+                sections_.emplace_back(name, Entries{});
+                current = &sections_.back().second;
+            }
+            continue;
+        }
+        size_t eq = line.find('=');
+        if (!current || eq == std::string::npos) continue;
+        current->emplace_back(Utf8ToDb(Trim(line.substr(0, eq))), Utf8ToDb(Trim(line.substr(eq + 1))));
+    }
+    return true;
+}
+
+const DataFile::Entries& DataFile::Section(const std::string& name) const {
+    static const Entries none;
+    for (const auto& [existing, entries] : sections_)
+        if (SameName(existing, name)) return entries;
+    return none;
+}
+
+bool DataFile::HasSection(const std::string& name) const {
+    for (const auto& section : sections_)
+        if (SameName(section.first, name)) return true;
+    return false;
+}
+
+std::string DataFile::Value(const std::string& section, const std::string& key, const std::string& fallback) const {
+    for (const auto& [k, v] : Section(section))
+        if (SameName(k, key)) return v;
+    return fallback;
+}
+
+}  // namespace znp::host

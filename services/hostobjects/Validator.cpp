@@ -1,0 +1,123 @@
+#include <strings.h>
+
+#include "HostObjects.h"
+#include "platform/ClassRegistry.h"
+
+namespace znp::host {
+
+namespace {
+
+bool Same(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+
+// The key a query asks for: the first parameter, or the parameter itself when it is no array.
+std::string KeyOf(const Variant& params) {
+    if (!params.IsArray()) return DbText(params);
+    if (params.DimCount() != 1 || params.HighBound() < params.LowBound()) return "";
+    return DbText(params[params.LowBound()]);
+}
+
+std::string Upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+// GENES/01, a condition scheme [name, user, program]: the schemes live on the report server, so
+// the validator asks it through the process's class registry, as the data behind both is one
+// database in an installation. Answers the scheme record [NCONDITION, CREATOR, PROGRAMME,
+// SCONDITION, VCONDITION, CREATE_DATE].
+bool FindScheme(const Variant& params, Variant& data) {
+    if (!params.IsArray() || params.DimCount() != 1 || params.HighBound() - params.LowBound() < 2) return false;
+    const int low = params.LowBound();
+    std::string name = DbText(params[low]);
+    try {
+        Variant server = CreateOleObject("ReportCounterS.dmReportCounter");
+        OleCall(server, "LoadTable", {Variant::ArrayOf({params[low + 1], params[low + 2]})});
+        Variant table = OleCall(server, "GetRecords", {"pvdConSave"});
+        for (int r = table.LowBound(1) + 1; r <= table.HighBound(1); ++r) {
+            if (DbText(table.At(r, 0)) != name) continue;
+            std::vector<Variant> record;
+            for (int c = table.LowBound(2); c <= table.HighBound(2); ++c) record.push_back(table.At(r, c));
+            data = Variant::ArrayOf(std::move(record));
+            return true;
+        }
+    } catch (const std::exception&) {
+        // No report server: the scheme is not known.
+    }
+    return false;
+}
+
+}  // namespace
+
+Validator::Validator(std::shared_ptr<HostData> data) : data_(std::move(data)) {
+    Property("ProductID", [this] { return Variant(productId_); },
+             [this](const Variant& v) { productId_ = v.AsInteger(); });
+    Property("BaseLimited", [this] { return Variant(baseLimited_); },
+             [this](const Variant& v) { baseLimited_ = DbText(v); });
+    // (TableId, QueryNo, DbName, Params, var Data): Data is written back through args[4].
+    auto query = [this](std::vector<Variant>& args) -> Variant {
+        return Query(DbText(args[0]), DbText(args[1]), args[3], args[4]);
+    };
+    Method("QueryData", 5, query);
+    Method("CheckValue", 5, query);
+}
+
+// What the stand-in knows:
+//   ADMMB/01  program master by [ProgramId]: [name, program id, system, kind, logging Y/N,
+//             no direct query Y/N, server class, English name] from the section "Program.<id>";
+//   ADMMB/11  the direct-query restriction by [ProgramId]: [program id, name, kind, Y/N];
+//   GENES/01  a condition scheme by [name, user, program] (FindScheme);
+//   CMSMA/02  the web report site: [address] from "WebReport" "SiteUrl";
+//   any other table and query: the section "Lookup.<Table>.<Query>", the row whose key is the
+//             first parameter.
+bool Validator::Query(const std::string& table, const std::string& query, const Variant& params, Variant& data) {
+    data = Variant();
+    const DataFile& file = data_->Data();
+    if (Same(table, "ADMMB") && (query == "01" || query == "11")) {
+        std::string id = Upper(KeyOf(params));
+        std::string section = "Program." + id;
+        if (id.empty() || !file.HasSection(section)) return false;
+        std::string name = file.Value(section, "Name");
+        std::string kind = file.Value(section, "Kind", "R");
+        std::string noDirect = file.Value(section, "NoDirectQuery", "N");
+        if (query == "11") {
+            data = Variant::ArrayOf({id, name, kind, noDirect});
+        } else {
+            data = Variant::ArrayOf({name, id, file.Value(section, "System"), kind, file.Value(section, "Log", "N"),
+                                     noDirect, id + "S.Class1", file.Value(section, "EnglishName")});
+        }
+        return true;
+    }
+    if (Same(table, "GENES") && query == "01") return FindScheme(params, data);
+    if (Same(table, "CMSMA") && query == "02") {
+        std::string site = file.Value("WebReport", "SiteUrl");
+        if (site.empty()) return false;
+        data = Variant::ArrayOf({site});
+        return true;
+    }
+    std::string key = KeyOf(params);
+    for (const auto& row : LookupRows(file, table, query)) {
+        if (row[0] == key) {
+            data = RowVariant(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::vector<std::string>> LookupRows(const DataFile& data, const std::string& table, const std::string& query) {
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& [key, value] : data.Section("Lookup." + table + "." + query)) {
+        std::vector<std::string> row{key};
+        for (auto& field : SplitRow(value)) row.push_back(std::move(field));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+Variant RowVariant(const std::vector<std::string>& row) {
+    std::vector<Variant> items(row.begin(), row.end());
+    return Variant::ArrayOf(std::move(items));
+}
+
+}  // namespace znp::host

@@ -1,0 +1,60 @@
+// Host-driven values by component name.
+//
+// The host passes [ByName, Values] where Values is an array of entries [ComponentName, Value].
+// Every entry must name a component of the form that can take a value — a selection panel, a
+// combo box, or a component with a published "ItemIndex", "Checked", "Text" or "Lines" property.
+// When one does not, the warning "W;000014" is shown and nothing is put in; when all do, every
+// value is put into its component before the run goes on, so that the submission that follows
+// carries what the host passed.
+#include "forms/base/BaseGene.h"
+
+#include "platform/StdCtrls.h"
+
+namespace znp {
+
+namespace {
+
+bool CanTakeValue(const TComponent& component) {
+    if (component.InheritsFrom("TSelectPanel") || component.InheritsFrom("TCustomComboBox")) return true;
+    for (const char* name : {"ItemIndex", "Checked", "Text", "Lines"})
+        if (component.ClassType().FindProperty(name)) return true;
+    return false;
+}
+
+}  // namespace
+
+bool TfrmBaseGene::CheckPassedByName(const Variant& values) {
+    std::vector<std::pair<TComponent*, Variant>> entries;
+    for (int i = values.LowBound(); i <= values.HighBound(); ++i) {
+        const Variant& entry = values[i];
+        TComponent* component = nullptr;
+        if (entry.IsArray() && entry.DimCount() == 1 && entry.HighBound() - entry.LowBound() >= 1 &&
+            entry[entry.LowBound()].IsText())
+            component = FindComponent(entry[entry.LowBound()].AsString());
+        if (!component || !CanTakeValue(*component)) {
+            ShowMessageId("W;000014");
+            return false;
+        }
+        entries.emplace_back(component, entry[entry.LowBound() + 1]);
+    }
+    for (auto& [component, value] : entries) PutPassedValue(component, value);
+    return true;
+}
+
+void TfrmBaseGene::PutPassedValue(TComponent* component, const Variant& value) {
+    const ClassInfo& cls = component->ClassType();
+    // A number picks an item of a list; a text is the control's text.
+    if (const PropInfo* itemIndex = cls.FindProperty("ItemIndex"); itemIndex && itemIndex->Set && value.IsNumeric()) {
+        itemIndex->Set(*component, value);
+    } else if (const PropInfo* checked = cls.FindProperty("Checked"); checked && checked->Set) {
+        checked->Set(*component, Variant(value.AsBoolean()));
+    } else if (const PropInfo* lines = cls.FindProperty("Lines"); lines && lines->GetObject) {
+        if (auto* list = dynamic_cast<TStringList*>(lines->GetObject(*component))) list->SetText(VarToStr(value));
+    } else if (const PropInfo* text = cls.FindProperty("Text"); text && text->Set) {
+        text->Set(*component, Variant(VarToStr(value)));
+    } else if (const PropInfo* saveValue = cls.FindProperty("SaveValue"); saveValue && saveValue->Set) {
+        saveValue->Set(*component, Variant(VarToStr(value)));
+    }
+}
+
+}  // namespace znp

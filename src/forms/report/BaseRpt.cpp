@@ -1,0 +1,29 @@
+#include "forms/report/BaseRpt.h"
+
+#include "platform/FormReader.h"
+
+namespace znp {
+
+const ClassInfo& TfrmBaseRpt::StaticClass() {
+    static const ClassInfo info = [] {
+        ClassInfo c("TfrmBaseRpt", &TfrmBaseOpt::StaticClass());
+        c.Creatable<TfrmBaseRpt>();
+        return c;
+    }();
+    return info;
+}
+
+void TfrmBaseRpt::InitFormParams() {
+    TfrmBaseOpt::InitFormParams();
+    EnvCount = 14;
+    ReservedCount = 4;
+    SetConditionCount(0);
+    ProgramKind = "R";
+}
+
+void RegisterBaseRptClasses() {
+    RegisterClass(TfrmBaseRpt::StaticClass());
+    RegisterFormResource("TfrmBaseRpt", "inherited frmBaseRpt: TfrmBaseRpt\nend\n");
+}
+
+}  // namespace znp
