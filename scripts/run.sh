@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=${KV_BUILD_DIR:-build}
 inst=$(scripts/make-installation.sh "$build" "$build/installation")
-export ZNP_REGISTRY="$inst/registry.ini" ZNP_INSTALL="$inst" ZNP_AUTOMATION="$inst/automation.ini"
+export ZNP_REGISTRY="$inst/registry.ini" ZNP_INSTALL="$inst" ZNP_AUTOMATION="$inst/automation.ini" ZNP_LIBRARY_PATH="$inst"
 # The program's texts are simplified Chinese: the plug-in runs as on a GBK machine (code page
 # 936); the shell prints its texts as UTF-8.
 exec env LC_CTYPE=zh_CN.GBK "$build/apps/hostshell/hostshell" --plugin "$inst/C_PKG/Kvtr42C.so" "$@"

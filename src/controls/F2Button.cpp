@@ -6,8 +6,14 @@
 namespace znp {
 
 namespace {
-// The quick-pick request of the forms (WM_USER+10), the control in LParam.
-constexpr std::uint32_t kQuickPick = WM_USER + 10;
+
+// The form that owns Control (through the owners of its owners), or else the form it lies on.
+TCustomForm* OwningForm(const TControl& control) {
+    for (TComponent* owner = control.Owner(); owner; owner = owner->Owner())
+        if (auto* form = dynamic_cast<TCustomForm*>(owner)) return form;
+    return GetParentForm(&control);
+}
+
 }  // namespace
 
 const ClassInfo& TF2Button::StaticClass() {
@@ -39,6 +45,15 @@ void TF2Button::SetGap(int value) {
 }
 
 void TF2Button::SetF2Control(TWinControl* control) {
+    if (control && Parent()) {
+        for (TComponent* component : Parent()->OwnedComponents()) {
+            auto* other = dynamic_cast<TF2Button*>(component);
+            if (!other || other->f2Control_ != control) continue;
+            if (other != this) ShowButtonError("不能同时有两个 F2Button 指到同一个 Edit.");
+            return;
+        }
+    }
+    if (f2Control_ && f2Control_ != control) RemoveFreeNotification(f2Control_);
     f2Control_ = control;
     if (control) FreeNotification(control);
     AlignToControl();
@@ -52,11 +67,13 @@ void TF2Button::AlignToControl() {
 
 void TF2Button::Click() {
     TGSpeedButton::Click();
-    if (!f2Control_ || !f2Control_->Enabled()) return;
-    if (f2Control_->CanFocus()) f2Control_->SetFocus();
-    if (!f2Control_->Focused()) return;
-    if (TCustomForm* form = GetParentForm(f2Control_))
-        Application().SendMessage(form->Handle(), kQuickPick, 0, reinterpret_cast<std::intptr_t>(f2Control_));
+    TWinControl* control = f2Control_;
+    if (!control || !control->Enabled()) return;
+    if (control->CanFocus()) control->SetFocus();
+    // A focus event may have freed the control; its removal clears the binding.
+    if (f2Control_ != control || !control->Focused()) return;
+    if (TCustomForm* form = OwningForm(*control))
+        Application().SendMessage(form->Handle(), kQuickPickMessage, 0, reinterpret_cast<std::intptr_t>(control));
 }
 
 void TF2Button::Notification(TComponent* component, TOperation operation) {

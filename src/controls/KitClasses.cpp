@@ -5,10 +5,15 @@
 #include "controls/F2Button.h"
 #include "controls/GSpdBtn.h"
 #include "controls/ZNForm.h"
+#include "controls/ZNFormLangController.h"
+#include "runtime/CodeConverter.h"
 
 namespace znp {
 
 void RegisterKitClasses() {
+    // The base form's own components come first: its stored form creates them.
+    RegisterClass(TCodeConverter::StaticClass());
+    RegisterClass(TZnLangController::StaticClass());
     RegisterClass(TZNForm::StaticClass());
     RegisterZNFormResource();
     RegisterClass(TDBLabel::StaticClass());

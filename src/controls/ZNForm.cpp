@@ -1,8 +1,13 @@
 #include "controls/ZNForm.h"
 
+#include "controls/ZNFormDisabledImage.h"
+#include "controls/ZNFormLangController.h"
 #include "platform/Application.h"
+#include "platform/Buttons.h"
 #include "platform/FormReader.h"
 #include "platform/SystemInfo.h"
+#include "runtime/CodeConverter.h"
+#include "runtime/LibStrs.h"
 
 namespace znp {
 
@@ -35,16 +40,46 @@ void RegisterZNFormResource() {
   ShowHint = True
   OnCreate = FormCreate
   OnShow = FormShow
+  object ZnConverter: TCodeConverter
+    DesignType = dtClient
+  end
+  object LangController: TZnLangController
+    Active = False
+  end
 end
 )");
+}
+
+void TZNForm::Loaded() {
+    TForm::Loaded();
+    ZnConverter = dynamic_cast<TCodeConverter*>(FindComponent("ZnConverter"));
+    LangController = dynamic_cast<TZnLangController*>(FindComponent("LangController"));
 }
 
 void TZNForm::FormCreate(TObject*) {
     Converted = false;
     ApplyPacksOnShow = true;
-    for (TComponent* component : OwnedComponents()) {
-        if (const PropInfo* ime = component->ClassType().FindProperty("ImeName"); ime && ime->Set)
-            ime->Set(*component, Variant(std::string()));
+    const bool english = UICodePage() == "437";
+    for (TComponent* component : std::vector<TComponent*>(OwnedComponents())) {
+        if (HasPropByName(component, "ImeName")) SetStrPropByName(component, "ImeName", "");
+        if (english) {
+            if (const PropInfo* font = component->ClassType().FindProperty("Font"); font && font->GetObject)
+                if (auto* f = dynamic_cast<TFont*>(font->GetObject(*component))) {
+                    f->Charset = 134;
+                    f->Name = "Tahoma";
+                }
+        }
+        AddDisabledImage(dynamic_cast<TControl*>(component));
+        if (auto* inner = dynamic_cast<IDisabledImageButtons*>(component))
+            for (TControl* button : inner->DisabledImageButtons()) AddDisabledImage(button);
+    }
+}
+
+void TZNForm::AddDisabledImage(TControl* button) {
+    if (auto* speed = dynamic_cast<TSpeedButton*>(button); speed && speed->NumGlyphs() == 1) {
+        if (::znp::AddDisabledImage(*speed->Glyph())) speed->SetNumGlyphs(2);
+    } else if (auto* bit = dynamic_cast<TBitBtn*>(button); bit && bit->NumGlyphs() == 1) {
+        if (::znp::AddDisabledImage(*bit->Glyph())) bit->SetNumGlyphs(2);
     }
 }
 
@@ -54,10 +89,12 @@ void TZNForm::FormShow(TObject*) {
 
 void TZNForm::ConvertUI() {
     if (Converted) return;
+    if (ZnConverter) ZnConverter->ConvertForm(*this, true);
     Converted = true;
 }
 
 TModalResult TZNForm::ShowMessageBox(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+    if (ZnConverter) return ZnConverter->ShowMessageBox(text, type, buttons);
     MessageBoxRequest request;
     request.Text = text;
     request.Caption = Caption();
@@ -66,25 +103,29 @@ TModalResult TZNForm::ShowMessageBox(const std::string& text, TMsgDlgType type, 
     return Application().Dialogs().ShowMessageBox(request);
 }
 
-std::string TZNForm::SystemCodePage() const { return AnsiCodePage(); }
-std::string TZNForm::UICodePage() const { return AnsiCodePage(); }
-int TZNForm::UIConvertKind() const { return 0; }
-int TZNForm::DBConvertKind() const { return 0; }
+std::string TZNForm::SystemCodePage() const { return ZnConverter ? ZnConverter->SystemCodePage() : AnsiCodePage(); }
+std::string TZNForm::UICodePage() const { return ZnConverter ? ZnConverter->UICodePage() : AnsiCodePage(); }
+int TZNForm::UIConvertKind() const { return ZnConverter ? ZnConverter->UIConvertKind() : 0; }
+int TZNForm::DBConvertKind() const { return ZnConverter ? ZnConverter->DBConvertKind() : 0; }
 
-// The installation's code pages are those of the machine until the code converter takes over the
-// directions; with equal code pages every direction leaves texts as they are.
-std::string TZNForm::ToUI(const std::string& text) const { return text; }
-std::string TZNForm::FromUI(const std::string& text) const { return text; }
-std::string TZNForm::DBToUI(const std::string& text) const { return text; }
-std::string TZNForm::UIToDB(const std::string& text) const { return text; }
-Variant TZNForm::DBToUI(const Variant& value) const { return value; }
-Variant TZNForm::UIToDB(const Variant& value) const { return value; }
-std::string TZNForm::GBToBig5Text(const std::string& text) const { return text; }
+Variant TZNForm::ToUI(const Variant& value) const { return ZnConverter ? ZnConverter->ToUI(value) : value; }
+Variant TZNForm::FromUI(const Variant& value) const { return ZnConverter ? ZnConverter->FromUI(value) : value; }
+Variant TZNForm::DBToUI(const Variant& value) const { return ZnConverter ? ZnConverter->DBToUI(value) : value; }
+Variant TZNForm::UIToDB(const Variant& value) const { return ZnConverter ? ZnConverter->UIToDB(value) : value; }
+
+std::string TZNForm::ToUI(const std::string& text) const { return VarToStr(ToUI(Variant(text))); }
+std::string TZNForm::FromUI(const std::string& text) const { return VarToStr(FromUI(Variant(text))); }
+std::string TZNForm::DBToUI(const std::string& text) const { return VarToStr(DBToUI(Variant(text))); }
+std::string TZNForm::UIToDB(const std::string& text) const { return VarToStr(UIToDB(Variant(text))); }
+std::string TZNForm::GBToBig5Text(const std::string& text) const {
+    return ZnConverter ? ZnConverter->GBToBig5(text) : text;
+}
 
 void TZNForm::ApplyLangPacks(TComponent*) {}
 
-void TZNForm::GetLangText(const std::string&, const std::string&, std::string& text, bool, const std::string& defaultText) {
-    text = defaultText;
+void TZNForm::GetLangText(const std::string&, const std::string&, std::string& text, bool convertDefault,
+                          const std::string& defaultText) {
+    text = convertDefault ? ToUI(defaultText) : defaultText;
 }
 
 }  // namespace znp

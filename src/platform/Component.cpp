@@ -122,8 +122,12 @@ void TComponent::FreeNotification(TComponent* component) {
     }
 }
 
+// The link is mutual: both sides forget it.
 void TComponent::RemoveFreeNotification(TComponent* component) {
-    freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), component), freeNotifies_.end());
+    auto it = std::find(freeNotifies_.begin(), freeNotifies_.end(), component);
+    if (it == freeNotifies_.end()) return;
+    freeNotifies_.erase(it);
+    component->RemoveFreeNotification(this);
 }
 
 }  // namespace znp

@@ -67,7 +67,16 @@ void TControl::SetText(const std::string& value) {
 
 void TControl::Click() { OnClick(this); }
 void TControl::DblClick() { OnDblClick(this); }
-void TControl::WndProc(TMessage&) {}
+// A press and release of the left button on the control is a click; a release alone (sent after
+// a message box interrupted a press) is not.
+void TControl::WndProc(TMessage& message) {
+    if (message.Msg == WM_LBUTTONDOWN) {
+        mousePressed_ = true;
+    } else if (message.Msg == WM_LBUTTONUP && mousePressed_) {
+        mousePressed_ = false;
+        if (enabled_) Click();
+    }
+}
 
 void TControl::Notification(TComponent* component, TOperation operation) { TComponent::Notification(component, operation); }
 

@@ -82,6 +82,7 @@ private:
     std::string text_;
     TColor color_ = clBtnFace;
     std::unique_ptr<TFont> font_;
+    bool mousePressed_ = false;
 };
 
 class TWinControl : public TControl {

@@ -60,7 +60,7 @@ std::string PlatformPath(const std::string& path) {
     size_t i = 0;
     if (HasDrive(path)) {
         i = 2;
-        out = "/";
+        out += '/';
         // "D:\Mid": the separator after the drive is the root just written.
         if (i < path.size() && IsSeparator(path[i])) ++i;
     }

@@ -16,13 +16,18 @@
 // text or false.
 #pragma once
 
+#include <any>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "Kvtr42C/Variant.h"
 #include "platform/SystemInfo.h"
 
 namespace znp {
+
+class TComponent;
+class TWinControl;
 
 // ---- Pieces of a text (LibStrsTokens.cpp) -------------------------------------------------------
 
@@ -122,5 +127,29 @@ double StrToFloatDef(const std::string& text, double defaultValue);
 bool IsLocalHost(const std::string& address);
 // The folder for temporary files, ending with "/".
 std::string TempFolder();
+
+// ---- Published properties by name (LibStrsProps.cpp) ---------------------------------------------
+//
+// Names are matched without regard to case. A missing component, an empty name or an unknown
+// property never raises: Has answers false, the getters their empty value, the setters do
+// nothing. A value the property itself refuses (an enumeration name it does not have, a text
+// that is no number for an integer) reaches the caller as the property's own error.
+
+bool HasPropByName(const TComponent* component, const std::string& name);
+// The value as text: a string as it is, an enumeration or Boolean by its value name ("sp_Range",
+// "True"), a set as "[a,b]", numbers in decimal.
+std::string GetStrPropByName(const TComponent* component, const std::string& name);
+// Sets from text: enumerations and Booleans take their value names, sets "[a,b]", numbers their
+// decimal text.
+void SetStrPropByName(TComponent* component, const std::string& name, const std::string& value);
+// Ordinal properties (integer, character, enumeration, set, Boolean) by their ordinal value.
+long GetOrdPropByName(const TComponent* component, const std::string& name);
+void SetOrdPropByName(TComponent* component, const std::string& name, long value);
+// Event properties: the handler (a TEvent held in std::any); empty when there is none.
+std::any GetMethodPropByName(const TComponent* component, const std::string& name);
+void SetMethodPropByName(TComponent* component, const std::string& name, const std::any& handler);
+
+// Sends Control a left-button-down message, then a left-button-up message, with these parameters.
+void SimulateClick(TWinControl* control, std::uintptr_t wParam, std::intptr_t lParam);
 
 }  // namespace znp

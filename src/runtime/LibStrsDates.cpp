@@ -229,7 +229,7 @@ std::string AddToDate(const Variant& date, const std::string& unit, int n) {
         }
         case 'D':
         case 'd': {
-            std::int64_t day;
+            std::int64_t day = 0;
             DayOf(value, day);
             day += n;
             if (day < kMinDay || day > kMaxDay) return {};

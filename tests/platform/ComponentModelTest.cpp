@@ -283,3 +283,38 @@ TEST_F(ComponentModel, FreeingAComponentFreesWhatItOwnsAndLeavesItsOwner) {
 }
 
 }  // namespace
+
+namespace {
+
+// Counts the removals it is told of.
+class TListener : public TComponent {
+public:
+    using TComponent::TComponent;
+    void Notification(TComponent* component, TOperation operation) override {
+        TComponent::Notification(component, operation);
+        if (operation == TOperation::opRemove) removed.push_back(component);
+    }
+    std::vector<TComponent*> removed;
+};
+
+TEST(FreeNotification, TellsTheOtherSideAndIsForgottenOnBothSides) {
+    TListener listener(nullptr);
+    auto* watched = new TComponent(nullptr);
+    listener.FreeNotification(watched);
+    TObject::Free(watched);
+    EXPECT_EQ(listener.removed, std::vector<TComponent*>{watched});
+
+    auto* other = new TComponent(nullptr);
+    listener.FreeNotification(other);
+    listener.RemoveFreeNotification(other);
+    TObject::Free(other);  // nobody is told any more, and other no longer points at the listener
+    EXPECT_EQ(listener.removed.size(), 1u);
+
+    auto* watcher = new TListener(nullptr);
+    auto* target = new TComponent(nullptr);
+    watcher->FreeNotification(target);
+    TObject::Free(watcher);  // the watcher goes first: the target must not tell it later
+    TObject::Free(target);
+}
+
+}  // namespace

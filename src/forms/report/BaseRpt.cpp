@@ -18,7 +18,7 @@ void TfrmBaseRpt::InitFormParams() {
     EnvCount = 14;
     ReservedCount = 4;
     SetConditionCount(0);
-    ProgramKind = "R";
+    ProgramKind = std::string("R");
 }
 
 void RegisterBaseRptClasses() {
