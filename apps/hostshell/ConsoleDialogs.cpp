@@ -14,6 +14,10 @@ std::string ToTerminal(const std::string& text) {
     return out;
 }
 
+std::string FromTerminal(const std::string& text) {
+    return znp::WideToBytes(znp::BytesToWide(text, "65001"), znp::AnsiCodePage());
+}
+
 znp::TModalResult ConsoleDialogs::ShowMessageBox(const znp::MessageBoxRequest& request) {
     static const char* const kinds[] = {"warning", "error", "information", "confirmation", "message"};
     znp::TMsgDlgButtons button = request.DefaultButton;

@@ -10,5 +10,6 @@ public:
     void RunModal(znp::TCustomForm& form) override;
 };
 
-// A text of the user-interface code page in the terminal's encoding (UTF-8).
+// A text of the user-interface code page in the terminal's encoding (UTF-8), and back.
 std::string ToTerminal(const std::string& text);
+std::string FromTerminal(const std::string& text);

@@ -3,7 +3,11 @@
 // command line, shows what the controller reports, optionally hands it a command array, and
 // closes it.
 //
-//   hostshell [--plugin FILE] [--show] [--execute MODE] [USER COMPANY DATABASE [WINDOW [CONTEXT]]]
+//   hostshell [--plugin FILE] [--show] [--execute MODE [--value NAME=VALUE]...]
+//             [USER COMPANY DATABASE [WINDOW [CONTEXT]]]
+//
+// --execute hands the controller the command [0, [MODE, [true, [[NAME, VALUE], ...]]]]: the
+// condition values by component name, then the run of the mode (0 only hands them over).
 #include <dlfcn.h>
 
 #include <cstdlib>
@@ -45,7 +49,7 @@ const char* NotificationName(int code) {
 }
 
 int Usage() {
-    std::cerr << "usage: hostshell [--plugin FILE] [--show] [--execute MODE] "
+    std::cerr << "usage: hostshell [--plugin FILE] [--show] [--execute MODE [--value NAME=VALUE]...] "
                  "[USER COMPANY DATABASE [WINDOW [CONTEXT]]]\n";
     return 2;
 }
@@ -57,11 +61,18 @@ int main(int argc, char** argv) {
     bool show = false;
     std::optional<int> executeMode;
     std::vector<std::string> hostArgs;
+    std::vector<Variant> values;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--plugin" && i + 1 < argc) plugin = argv[++i];
         else if (arg == "--show") show = true;
         else if (arg == "--execute" && i + 1 < argc) executeMode = std::atoi(argv[++i]);
+        else if (arg == "--value" && i + 1 < argc) {
+            std::string pair = argv[++i];
+            auto eq = pair.find('=');
+            if (eq == std::string::npos) return Usage();
+            values.push_back(Variant::ArrayOf({Variant(pair.substr(0, eq)), Variant(FromTerminal(pair.substr(eq + 1)))}));
+        }
         else if (arg.rfind("--", 0) == 0) return Usage();
         else hostArgs.push_back(arg);
     }
@@ -109,8 +120,8 @@ int main(int argc, char** argv) {
             std::cout << "GetVisible -> " << controller->GetVisible() << std::endl;
         }
         if (executeMode && !controller->IsFormFreed()) {
-            Variant command = Variant::ArrayOf(
-                {Variant(0), Variant::ArrayOf({Variant(*executeMode), Variant::ArrayOf({Variant(true), Variant::Null()})})});
+            Variant command = Variant::ArrayOf({Variant(0), Variant::ArrayOf({Variant(*executeMode),
+                                                               Variant::ArrayOf({Variant(true), Variant::ArrayOf(values)})})});
             std::cout << "Execute(" << *executeMode << ") -> " << controller->Execute(command) << std::endl;
             znp::Application().ProcessMessages();
         }
