@@ -21,6 +21,7 @@
 #include "Kvtr42C/DLLBaseCtrller.h"
 #include "platform/Application.h"
 #include "platform/ClassRegistry.h"
+#include "platform/ShellVerbs.h"
 
 namespace {
 
@@ -79,6 +80,11 @@ int main(int argc, char** argv) {
     if (hostArgs.empty()) hostArgs = {"U01", "C01", "DEMO", "0", "host"};
 
     znp::Application().SetDialogs(std::make_shared<ConsoleDialogs>());
+    // A terminal has no desktop: the shell's verbs are shown, not carried out.
+    znp::SetShellVerbHandler([](const std::string& verb, const std::string& path) {
+        std::cout << "[shell] " << verb << " " << path << std::endl;
+        return true;
+    });
 
     void* library = dlopen(plugin.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!library) {

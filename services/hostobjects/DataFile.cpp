@@ -6,17 +6,11 @@
 
 #include "HostObjects.h"
 #include "Kvtr42C/Variant.h"
+#include "platform/SysUtils.h"
 
 namespace znp::host {
 
 namespace {
-
-std::string Trim(const std::string& s) {
-    const char* blanks = " \t\r\n";
-    size_t b = s.find_first_not_of(blanks);
-    if (b == std::string::npos) return "";
-    return s.substr(b, s.find_last_not_of(blanks) - b + 1);
-}
 
 bool SameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 

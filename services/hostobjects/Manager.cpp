@@ -2,6 +2,7 @@
 
 #include "HostObjects.h"
 #include "Kvtr42C/Exception.h"
+#include "platform/SysUtils.h"
 
 namespace znp::host {
 
@@ -11,12 +12,6 @@ int IntegerSetting(const DataFile& data, const char* key, int fallback) {
     std::string text = data.Value("Manager", key);
     if (text.empty()) return fallback;
     return Variant(text).AsInteger();
-}
-
-std::string Lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
 }
 
 // The first element of an array argument, or the argument itself.
@@ -59,9 +54,9 @@ Manager::Manager(std::shared_ptr<HostData> data) : data_(std::move(data)) {
 // The update description of a file: "<Modify>stamp</Modify><Path>source</Path>" from the entry
 // "name=stamp|source" of the section "Files"; "" for a file the host does not distribute.
 Variant Manager::FileList(const Variant& name) {
-    std::string wanted = Lower(DbText(FirstOf(name)));
+    std::string wanted = LowerCase(DbText(FirstOf(name)));
     for (const auto& [file, value] : data_->Data().Section("Files")) {
-        if (Lower(file) != wanted) continue;
+        if (LowerCase(file) != wanted) continue;
         std::vector<std::string> fields = SplitRow(value);
         std::string stamp = fields[0];
         std::string source = fields.size() > 1 ? fields[1] : "";

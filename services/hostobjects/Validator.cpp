@@ -2,6 +2,7 @@
 
 #include "HostObjects.h"
 #include "platform/ClassRegistry.h"
+#include "platform/SysUtils.h"
 
 namespace znp::host {
 
@@ -14,12 +15,6 @@ std::string KeyOf(const Variant& params) {
     if (!params.IsArray()) return DbText(params);
     if (params.DimCount() != 1 || params.HighBound() < params.LowBound()) return "";
     return DbText(params[params.LowBound()]);
-}
-
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
 }
 
 // GENES/01, a condition scheme [name, user, program]: the schemes live on the report server, so
@@ -74,7 +69,7 @@ bool Validator::Query(const std::string& table, const std::string& query, const 
     data = Variant();
     const DataFile& file = data_->Data();
     if (Same(table, "ADMMB") && (query == "01" || query == "11")) {
-        std::string id = Upper(KeyOf(params));
+        std::string id = UpperCase(KeyOf(params));
         std::string section = "Program." + id;
         if (id.empty() || !file.HasSection(section)) return false;
         std::string name = file.Value(section, "Name");

@@ -4,6 +4,7 @@
 #include "controls/ExtPageControl.h"
 #include "controls/F2Button.h"
 #include "controls/GSpdBtn.h"
+#include "controls/SelectPnl.h"
 #include "controls/ZNForm.h"
 #include "controls/ZNFormLangController.h"
 #include "runtime/CodeConverter.h"
@@ -20,6 +21,10 @@ void RegisterKitClasses() {
     RegisterClass(TExtPageControl::StaticClass());
     RegisterClass(TGSpeedButton::StaticClass());
     RegisterClass(TF2Button::StaticClass());
+    RegisterClass(TSelectPanel::StaticClass());
+    RegisterClass(TSelectMaskEdit::StaticClass());
+    RegisterClass(TSelectListView::StaticClass());
+    RegisterClass(TSelectCheckBox::StaticClass());
 }
 
 }  // namespace znp

@@ -69,12 +69,7 @@ std::vector<const PropInfo*> ClassInfo::Properties() const {
 TComponent* ClassInfo::Create(TComponent* owner) const {
     if (!factory_) throw Exception("Cannot create an instance of abstract class " + name_);
     TComponent* object = factory_(owner);
-    try {
-        object->AfterConstruction();
-    } catch (...) {
-        TObject::Free(object);
-        throw;
-    }
+    FinishConstruction(object);
     return object;
 }
 

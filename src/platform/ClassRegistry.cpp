@@ -12,6 +12,7 @@
 #include "Kvtr42C/Exception.h"
 #include "platform/DispatchObject.h"
 #include "platform/DynamicLibrary.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
@@ -36,13 +37,6 @@ struct Registry {
 Registry& TheRegistry() {
     static Registry registry;
     return registry;
-}
-
-std::string Trim(const std::string& s) {
-    const char* blanks = " \t\r\n";
-    size_t b = s.find_first_not_of(blanks);
-    if (b == std::string::npos) return "";
-    return s.substr(b, s.find_last_not_of(blanks) - b + 1);
 }
 
 std::string ConfigPathFromEnvironment() {

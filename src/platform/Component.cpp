@@ -35,6 +35,15 @@ const ClassInfo& TComponent::StaticClass() {
     return info;
 }
 
+void FinishConstruction(TComponent* object) {
+    try {
+        object->AfterConstruction();
+    } catch (...) {
+        TObject::Free(object);
+        throw;
+    }
+}
+
 bool IsValidIdent(std::string_view name) {
     if (name.empty()) return false;
     if (std::isdigit(static_cast<unsigned char>(name[0]))) return false;

@@ -101,16 +101,14 @@ private:
     std::uint8_t state_ = 0;
 };
 
+// Runs AfterConstruction of a new component; when that raises, frees it and raises again.
+void FinishConstruction(TComponent* object);
+
 // Creates a component of class T and finishes its construction.
 template <class T, class... Args>
 T* Construct(TComponent* owner, Args&&... args) {
     T* object = new T(owner, std::forward<Args>(args)...);
-    try {
-        object->AfterConstruction();
-    } catch (...) {
-        TObject::Free(object);
-        throw;
-    }
+    FinishConstruction(object);
     return object;
 }
 

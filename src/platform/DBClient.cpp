@@ -103,24 +103,6 @@ void TSocketConnection::Notification(TComponent* component, TOperation operation
     if (operation == TOperation::opRemove && component == ObjectBroker) ObjectBroker = nullptr;
 }
 
-const ClassInfo& TClientDataSet::StaticClass() {
-    static const ClassInfo info = [] {
-        ClassInfo c("TClientDataSet", &TComponent::StaticClass());
-        c.Creatable<TClientDataSet>();
-        c.Field("ProviderName", &TClientDataSet::ProviderName);
-        c.Reference("RemoteServer", &TClientDataSet::RemoteServer);
-        c.Field("IndexName", &TClientDataSet::IndexName);
-        c.Field("IndexFieldNames", &TClientDataSet::IndexFieldNames);
-        return c;
-    }();
-    return info;
-}
-
-void TClientDataSet::Notification(TComponent* component, TOperation operation) {
-    TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == RemoteServer) RemoteServer = nullptr;
-}
-
 const ClassInfo& TwwClientDataSet::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TwwClientDataSet", &TClientDataSet::StaticClass());

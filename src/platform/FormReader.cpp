@@ -9,6 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
 #include "platform/Strings.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
@@ -17,12 +18,6 @@ namespace {
 std::map<std::string, std::string, std::less<>>& Resources() {
     static std::map<std::string, std::string, std::less<>> resources;
     return resources;
-}
-
-std::string Lower(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return r;
 }
 
 // --- Parsing -----------------------------------------------------------------------------------
@@ -102,7 +97,7 @@ private:
     std::unique_ptr<Node> ParseObject() {
         auto node = std::make_unique<Node>();
         node->line = line_;
-        std::string keyword = Lower(Ident());
+        std::string keyword = LowerCase(Ident());
         if (keyword == "inherited")
             node->inherited = true;
         else if (keyword != "object")
@@ -115,7 +110,7 @@ private:
             size_t save = pos_;
             int saveLine = line_;
             std::string word = Ident();
-            std::string lower = Lower(word);
+            std::string lower = LowerCase(word);
             if (lower == "end") return node;
             if (lower == "object" || lower == "inherited") {
                 pos_ = save;
@@ -387,10 +382,10 @@ private:
 
 }  // namespace
 
-void RegisterFormResource(const std::string& className, std::string text) { Resources()[Lower(className)] = std::move(text); }
+void RegisterFormResource(const std::string& className, std::string text) { Resources()[LowerCase(className)] = std::move(text); }
 
 const std::string* FindFormResource(std::string_view className) {
-    auto it = Resources().find(Lower(className));
+    auto it = Resources().find(LowerCase(className));
     return it == Resources().end() ? nullptr : &it->second;
 }
 
@@ -418,7 +413,7 @@ bool IdentToColor(std::string_view name, int& color) {
         {"clolive", 0x008080},      {"clpurple", 0x800080},       {"clteal", 0x808000},
         {"cllime", 0x00FF00},       {"clfuchsia", 0xFF00FF},      {"clnone", 0x1FFFFFFF},
         {"cldefault", 0x20000000}};
-    auto it = colors.find(Lower(name));
+    auto it = colors.find(LowerCase(name));
     if (it == colors.end()) return false;
     color = it->second;
     return true;

@@ -162,12 +162,15 @@ void TCustomForm::FocusControl(TWinControl* control) {
     // Counted before the comparison, so that a handler sending the focus back to the control
     // being left still stops the move in progress.
     const int myCount = ++focusCount_;
-    if (control == activeControl_) return;
-    TWinControl* const previous = activeControl_;
-    TWinControl* from = activeControl_ ? activeControl_ : this;
+    if (control == activeControl_ && control == focusedControl_) return;
+    TWinControl* const previous = focusedControl_;
+    // The new control is the active one from the start, so that the exit handlers of the old one
+    // know where the focus is going (a move onto Cancel skips the field checks).
+    activeControl_ = control;
+    TWinControl* from = focusedControl_ ? focusedControl_ : this;
     // Exit events from the old control up to the first parent that also holds the new one.
     while (from && from != this && !from->ContainsControl(control)) {
-        activeControl_ = from;
+        focusedControl_ = from;
         from->DoExit();
         if (focusCount_ != myCount) return;  // a handler moved the focus elsewhere
         from = from->Parent();
@@ -178,12 +181,12 @@ void TCustomForm::FocusControl(TWinControl* control) {
         TWinControl* next = control;
         while (next->Parent() && next->Parent() != at) next = next->Parent();
         at = next;
-        activeControl_ = at;
+        focusedControl_ = at;
         at->DoEnter();
         if (focusCount_ != myCount) return;
     }
-    activeControl_ = control;
-    FocusChanged(previous, control);
+    focusedControl_ = control;
+    if (previous != control) FocusChanged(previous, control);
 }
 
 void TCustomForm::PressKey(std::uint16_t key, TShiftState shift) {
@@ -204,11 +207,13 @@ void TCustomForm::TypeChar(char ch) {
 
 void TCustomForm::ControlRemoved(TWinControl* control) {
     if (activeControl_ && control->ContainsControl(activeControl_)) activeControl_ = nullptr;
+    if (focusedControl_ && control->ContainsControl(focusedControl_)) focusedControl_ = nullptr;
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == activeControl_) activeControl_ = nullptr;
+    if (operation == TOperation::opRemove && component == focusedControl_) focusedControl_ = nullptr;
 }
 
 const ClassInfo& TForm::StaticClass() {

@@ -37,6 +37,8 @@ public:
     void Release();
     bool CloseQuery();
 
+    // The control that has the focus; during a focus move already the control the focus goes to,
+    // while exit handlers of the old one run.
     TWinControl* ActiveControl() const { return activeControl_; }
     // Moves the focus to Control (raising exit and enter events) when the form is showing;
     // otherwise only remembers it, and the focus goes there when the form is shown.
@@ -83,6 +85,8 @@ protected:
 
 private:
     TWinControl* activeControl_ = nullptr;
+    // Where the focus move has got to: the control whose exit or enter event ran last.
+    TWinControl* focusedControl_ = nullptr;
     int focusCount_ = 0;
     bool modal_ = false;
     bool destroyRaised_ = false;

@@ -4,6 +4,7 @@
 
 #include "Kvtr42C/Exception.h"
 #include "platform/IniFileText.h"
+#include "platform/SysUtils.h"
 #include "platform/SystemInfo.h"
 
 namespace znp {

@@ -12,12 +12,11 @@
 #include "Kvtr42C/Exception.h"
 #include "platform/IniFile.h"
 #include "platform/SystemInfo.h"
+#include "platform/SysUtils.h"
 
 namespace znp::ini {
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 std::string Unquote(const std::string& s) {
     if (s.size() >= 2 && (s[0] == '"' || s[0] == '\'') && s.back() == s[0]) return s.substr(1, s.size() - 2);
@@ -48,13 +47,6 @@ IniLine ParseLine(std::string raw, const std::string& codePage) {
 [[noreturn]] void CannotWrite(const std::string& fileName) { throw Exception("Unable to write to " + fileName); }
 
 }  // namespace
-
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
 
 size_t FindChar(const std::string& s, char c, const std::string& codePage) {
     for (size_t i = 0; i < s.size(); ++i) {

@@ -21,7 +21,6 @@ struct IniText {
     std::string eol = "\n";
 };
 
-std::string Trim(const std::string& s);
 // Position of the first single-byte C in S, never a trail byte of a double-byte character.
 size_t FindChar(const std::string& s, char c, const std::string& codePage);
 

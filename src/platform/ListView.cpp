@@ -3,6 +3,8 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <iterator>
+#include <tuple>
 
 namespace znp {
 
@@ -41,6 +43,91 @@ bool TListItem::EditCaption() {
     bool allow = true;
     owner_->OnEditing(owner_, this, allow);
     return allow;
+}
+
+// --- TListItemStore --------------------------------------------------------------------------
+
+std::pair<size_t, size_t> TListItemStore::Locate(int index) const {
+    // The last chunk that starts at or before Index.
+    auto it = std::upper_bound(starts_.begin(), starts_.end(), index);
+    const size_t chunk = static_cast<size_t>(it - starts_.begin()) - 1;
+    return {chunk, static_cast<size_t>(index - starts_[chunk])};
+}
+
+void TListItemStore::Renumber(size_t fromChunk) {
+    starts_.resize(chunks_.size());
+    for (size_t c = fromChunk; c < chunks_.size(); ++c)
+        starts_[c] = c == 0 ? 0 : starts_[c - 1] + static_cast<int>(chunks_[c - 1].size());
+}
+
+TListItem* TListItemStore::At(int index) const {
+    if (index < 0 || index >= size_) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+    auto [chunk, offset] = Locate(index);
+    return chunks_[chunk][offset].get();
+}
+
+void TListItemStore::Insert(int index, std::unique_ptr<TListItem> item) {
+    if (index < 0 || index > size_) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+    size_t chunk = 0, offset = 0;
+    if (chunks_.empty()) {
+        chunks_.emplace_back();
+    } else if (index == size_) {
+        chunk = chunks_.size() - 1;
+        offset = chunks_[chunk].size();
+    } else {
+        std::tie(chunk, offset) = Locate(index);
+    }
+    auto& items = chunks_[chunk];
+    items.insert(items.begin() + static_cast<std::ptrdiff_t>(offset), std::move(item));
+    ++size_;
+    if (items.size() >= 2 * kChunk) {
+        std::vector<std::unique_ptr<TListItem>> upper(std::make_move_iterator(items.begin() + kChunk),
+                                                      std::make_move_iterator(items.end()));
+        items.resize(kChunk);
+        chunks_.insert(chunks_.begin() + static_cast<std::ptrdiff_t>(chunk) + 1, std::move(upper));
+    }
+    Renumber(chunk + 1);
+}
+
+std::unique_ptr<TListItem> TListItemStore::Erase(int index) {
+    if (index < 0 || index >= size_) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+    auto [chunk, offset] = Locate(index);
+    auto& items = chunks_[chunk];
+    std::unique_ptr<TListItem> item = std::move(items[offset]);
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(offset));
+    --size_;
+    if (items.empty()) chunks_.erase(chunks_.begin() + static_cast<std::ptrdiff_t>(chunk));
+    Renumber(chunk == 0 ? 0 : chunk);
+    return item;
+}
+
+int TListItemStore::IndexOf(const TListItem* item) const {
+    for (size_t c = 0; c < chunks_.size(); ++c)
+        for (size_t i = 0; i < chunks_[c].size(); ++i)
+            if (chunks_[c][i].get() == item) return starts_[c] + static_cast<int>(i);
+    return -1;
+}
+
+std::vector<std::unique_ptr<TListItem>> TListItemStore::TakeAll() {
+    std::vector<std::unique_ptr<TListItem>> all;
+    all.reserve(static_cast<size_t>(size_));
+    for (auto& chunk : chunks_)
+        for (auto& item : chunk) all.push_back(std::move(item));
+    chunks_.clear();
+    starts_.clear();
+    size_ = 0;
+    return all;
+}
+
+void TListItemStore::Assign(std::vector<std::unique_ptr<TListItem>> items) {
+    chunks_.clear();
+    size_ = static_cast<int>(items.size());
+    for (size_t i = 0; i < items.size(); i += kChunk) {
+        const size_t end = std::min(items.size(), i + kChunk);
+        chunks_.emplace_back(std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(i)),
+                             std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(end)));
+    }
+    Renumber(0);
 }
 
 // --- TListView -------------------------------------------------------------------------------
@@ -97,33 +184,57 @@ TListItem* TListView::AddItem() { return InsertItem(ItemCount()); }
 
 TListItem* TListView::InsertItem(int index) {
     if (index < 0 || index > ItemCount()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-    items_.insert(items_.begin() + index, std::make_unique<TListItem>(this));
-    return items_[index].get();
+    items_.Insert(index, std::make_unique<TListItem>(this));
+    inOrder_ = false;
+    return items_.At(index);
+}
+
+TListItem* TListView::AddItemSorted(const std::string& caption, const std::vector<std::string>& subItems, int* index) {
+    auto item = std::make_unique<TListItem>(this);
+    item->caption_ = caption;
+    for (const std::string& text : subItems) item->subItems_->Add(text);
+    TListItem* added = item.get();
+    int position = ItemCount();
+    if (SortActive() && inOrder_) {
+        // Upper bound: the first item that sorts after the new one.
+        int low = 0, high = ItemCount();
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (CompareItems(*added, *items_.At(middle)) < 0) high = middle;
+            else low = middle + 1;
+        }
+        position = low;
+    }
+    const bool sortAll = SortActive() && !inOrder_;
+    items_.Insert(position, std::move(item));
+    if (sortAll) {
+        AlphaSort();
+        position = items_.IndexOf(added);
+    }
+    if (index) *index = position;
+    OnChange(this, added, TItemChange::ctText);
+    return added;
 }
 
 void TListView::DeleteItem(int index) {
     if (index < 0 || index >= ItemCount()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
-    TListItem* item = items_[index].get();
+    TListItem* item = items_.At(index);
     OnDeletion(this, item);
     if (focused_ == item) focused_ = nullptr;
-    items_.erase(items_.begin() + index);
+    items_.Erase(index);
 }
 
 void TListView::ClearItems() {
-    while (!items_.empty()) DeleteItem(ItemCount() - 1);
+    while (ItemCount() > 0) DeleteItem(ItemCount() - 1);
 }
 
-int TListView::IndexOf(const TListItem* item) const {
-    for (int i = 0; i < ItemCount(); ++i)
-        if (items_[i].get() == item) return i;
-    return -1;
-}
+int TListView::IndexOf(const TListItem* item) const { return items_.IndexOf(item); }
 
 TListItem* TListView::FindCaption(int start, const std::string& caption, bool partial) const {
     for (int i = std::max(start, 0); i < ItemCount(); ++i) {
-        const std::string& c = items_[i]->Caption();
+        const std::string& c = items_.At(i)->Caption();
         if (partial ? strncasecmp(c.c_str(), caption.c_str(), caption.size()) == 0 : SameText(c, caption))
-            return items_[i].get();
+            return items_.At(i);
     }
     return nullptr;
 }
@@ -140,35 +251,44 @@ TListColumn* TListView::AddColumn(const std::string& caption, int width) {
 }
 
 TListItem* TListView::Selected() const {
-    for (const auto& item : items_)
-        if (item->selected_) return item.get();
+    for (int i = 0; i < ItemCount(); ++i)
+        if (items_.At(i)->selected_) return items_.At(i);
     return nullptr;
 }
 
 void TListView::SetSelected(TListItem* item) {
-    for (const auto& other : items_)
-        if (other.get() != item && other->selected_) other->SetSelected(false);
+    std::vector<TListItem*> others;
+    items_.ForEach([&](TListItem* other) {
+        if (other != item && other->selected_) others.push_back(other);
+    });
+    for (TListItem* other : others) other->SetSelected(false);
     if (item) item->SetSelected(true);
 }
 
 int TListView::SelCount() const {
-    return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const auto& i) { return i->selected_; }));
+    int count = 0;
+    items_.ForEach([&](TListItem* item) { count += item->selected_ ? 1 : 0; });
+    return count;
 }
 
 int TListView::ItemIndex() const { return IndexOf(Selected()); }
 
 void TListView::SelectAll() {
     if (!MultiSelect) return;
-    for (const auto& item : items_) item->SetSelected(true);
+    for (int i = 0; i < ItemCount(); ++i) items_.At(i)->SetSelected(true);
 }
 
 void TListView::ItemSelecting(TListItem* item, bool value) {
     bool allow = true;
     OnChanging(this, item, TItemChange::ctState, allow);
     if (!allow) return;
-    if (value && !MultiSelect)
-        for (const auto& other : items_)
-            if (other.get() != item && other->selected_) other->SetSelected(false);
+    if (value && !MultiSelect) {
+        std::vector<TListItem*> others;
+        items_.ForEach([&](TListItem* other) {
+            if (other != item && other->selected_) others.push_back(other);
+        });
+        for (TListItem* other : others) other->SetSelected(false);
+    }
     item->selected_ = value;
     if (value) focused_ = item;
     OnSelectItem(this, item, value);
@@ -191,22 +311,27 @@ void TListView::SortIfNeeded() {
     if (sortType_ == TSortType::stText || OnCompare) AlphaSort();
 }
 
+int TListView::CompareItems(const TListItem& a, const TListItem& b) {
+    if (OnCompare) {
+        int result = 0;
+        OnCompare(this, const_cast<TListItem*>(&a), const_cast<TListItem*>(&b), 0, result);
+        return result;
+    }
+    return strcasecmp(a.Caption().c_str(), b.Caption().c_str());
+}
+
 bool TListView::AlphaSort() {
-    if (OnCompare)
-        return CustomSort([this](const TListItem& a, const TListItem& b, int data) {
-            int result = 0;
-            OnCompare(this, const_cast<TListItem*>(&a), const_cast<TListItem*>(&b), data, result);
-            return result;
-        });
-    return CustomSort([](const TListItem& a, const TListItem& b, int) {
-        return strcasecmp(a.Caption().c_str(), b.Caption().c_str());
-    });
+    CustomSort([this](const TListItem& a, const TListItem& b, int) { return CompareItems(a, b); });
+    inOrder_ = true;
+    return true;
 }
 
 bool TListView::CustomSort(const TLVCompare& compare, int data) {
     if (!compare) return AlphaSort();
-    std::stable_sort(items_.begin(), items_.end(),
-                     [&](const auto& a, const auto& b) { return compare(*a, *b, data) < 0; });
+    std::vector<std::unique_ptr<TListItem>> all = items_.TakeAll();
+    std::stable_sort(all.begin(), all.end(), [&](const auto& a, const auto& b) { return compare(*a, *b, data) < 0; });
+    items_.Assign(std::move(all));
+    inOrder_ = false;
     return true;
 }
 
@@ -225,7 +350,7 @@ bool TListView::EditCaption(TListItem* item, const std::string& text) {
 
 void TListView::KeyDown(std::uint16_t& key, TShiftState shift) {
     TWinControl::KeyDown(key, shift);
-    if (!key || items_.empty()) return;
+    if (!key || ItemCount() == 0) return;
     const int current = focused_ ? IndexOf(focused_) : -1;
     int target = -1;
     switch (key) {

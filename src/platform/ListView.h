@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ImgList.h"
@@ -48,6 +49,36 @@ struct TListColumn {
     bool AutoSize = false;
 };
 
+// The items of a list view in order. Items live in chunks of a few hundred, so inserting or
+// removing one in the middle of a long list moves only its chunk, and the item at an index is
+// found by a binary search over the chunks' first indices.
+class TListItemStore {
+public:
+    int Size() const { return size_; }
+    TListItem* At(int index) const;
+    void Insert(int index, std::unique_ptr<TListItem> item);
+    // Takes the item out; the caller frees it.
+    std::unique_ptr<TListItem> Erase(int index);
+    int IndexOf(const TListItem* item) const;
+    // Every item in order, for sorting; Assign puts a (re)ordered list back.
+    std::vector<std::unique_ptr<TListItem>> TakeAll();
+    void Assign(std::vector<std::unique_ptr<TListItem>> items);
+    template <class F>
+    void ForEach(F&& f) const {
+        for (const auto& chunk : chunks_)
+            for (const auto& item : chunk) f(item.get());
+    }
+
+private:
+    static constexpr size_t kChunk = 256;
+    // The chunk holding Index and the position inside it.
+    std::pair<size_t, size_t> Locate(int index) const;
+    void Renumber(size_t fromChunk);
+    std::vector<std::vector<std::unique_ptr<TListItem>>> chunks_;
+    std::vector<int> starts_;  // index of the first item of each chunk
+    int size_ = 0;
+};
+
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 enum class TSortType { stNone, stData, stText, stBoth };
 enum class TItemChange { ctText, ctImage, ctState };
@@ -76,9 +107,17 @@ public:
     ~TListView() override;
 
     // --- Items ---
-    int ItemCount() const { return static_cast<int>(items_.size()); }
-    TListItem* Items(int index) const { return items_.at(index).get(); }
+    int ItemCount() const { return items_.Size(); }
+    TListItem* Items(int index) const { return items_.At(index); }
     TListItem* AddItem();
+    // Adds an item with these texts. A sorted list view (not between BeginUpdate and EndUpdate)
+    // puts it in its place at once, after the items that compare equal to it, without sorting
+    // the others again; an unsorted one appends it. The list is kept in order by every caption
+    // change, so only a changed comparison (OnCompare answering differently) needs an AlphaSort
+    // first. Raises OnChange (text) for the item, as setting its caption does. Index (when
+    // given) receives the item's position.
+    TListItem* AddItemSorted(const std::string& caption, const std::vector<std::string>& subItems,
+                             int* index = nullptr);
     TListItem* InsertItem(int index);
     void DeleteItem(int index);
     void ClearItems();
@@ -151,7 +190,11 @@ private:
     void ItemSelecting(TListItem* item, bool value);
     void CaptionChanged(TListItem* item);
     void SortIfNeeded();
-    std::vector<std::unique_ptr<TListItem>> items_;
+    int CompareItems(const TListItem& a, const TListItem& b);
+    bool SortActive() const { return updating_ == 0 && (sortType_ == TSortType::stText || (sortType_ != TSortType::stNone && OnCompare)); }
+    TListItemStore items_;
+    // The items are in the order of the last AlphaSort (nothing was inserted out of place since).
+    bool inOrder_ = true;
     std::vector<std::unique_ptr<TListColumn>> columns_;
     std::unique_ptr<TIconOptions> iconOptions_ = std::make_unique<TIconOptions>();
     TListItem* focused_ = nullptr;

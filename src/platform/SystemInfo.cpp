@@ -9,23 +9,18 @@
 #include <vector>
 
 #include "Kvtr42C/Variant.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 std::string CodePageFromLocale() {
     const char* names[] = {"LC_ALL", "LC_CTYPE", "LANG"};
     for (const char* name : names) {
         const char* value = std::getenv(name);
         if (!value || !*value) continue;
-        std::string locale = Upper(value);
+        std::string locale = UpperCase(value);
         if (locale.find("GBK") != std::string::npos || locale.find("GB2312") != std::string::npos ||
             locale.find("GB18030") != std::string::npos)
             return "936";

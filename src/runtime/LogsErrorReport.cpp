@@ -9,20 +9,11 @@
 #include <typeinfo>
 
 #include "runtime/Logs.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
-
-// Blanks as the system trims them: every control character and the space.
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
 
 // The class name of an error without its namespace ("EConvertError", "runtime_error").
 std::string ClassName(const std::exception& error) {

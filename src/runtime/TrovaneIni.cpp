@@ -5,18 +5,13 @@
 #include "platform/SystemInfo.h"
 #include "runtime/Profile.h"
 #include "runtime/TrovaneINI.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 const char* const TrovaneRegistryKey = "Software\\ZNP\\Trovane";
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 std::string WithSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';
@@ -92,7 +87,7 @@ void TTrovaneIni::BuildWorkFolders(const IniFile& file, const char* defaultFolde
 }
 
 bool TTrovaneIni::IsTrueSetting(const std::string& value) {
-    const std::string upper = Upper(value);
+    const std::string upper = UpperCase(value);
     return upper == "1" || upper == "Y" || upper == "YES" || upper == "TRUE";
 }
 

@@ -1,17 +1,11 @@
 // The client reader: "ClientPath" and "TrovaneC.ini".
 #include "platform/IniFile.h"
 #include "runtime/TrovaneINI.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
-
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-    return s.substr(b, e - b);
-}
 
 // "a;b;" -> a, b: one trailing ";" is dropped, the rest cut at every ";" (the pieces keep their
 // blanks, as the connection is given them).

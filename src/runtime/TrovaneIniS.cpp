@@ -2,23 +2,11 @@
 #include "platform/IniFile.h"
 #include "runtime/PasswordScramble.h"
 #include "runtime/TrovaneINI.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
-
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-    return s.substr(b, e - b);
-}
-
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 }  // namespace
 
@@ -64,7 +52,7 @@ void TTrovaneIniS::Read() {
     db.At(3, 1) = file.ReadString(dbe, "EctUserName", "sa");
     db.At(3, 2) = file.ReadString(dbe, "EctPassword", "");
 
-    const std::string dbType = Upper(db.At(0, 3).AsString());
+    const std::string dbType = UpperCase(db.At(0, 3).AsString());
     dbKind_ = dbType == "ORACLE" ? 1 : dbType == "DB2" ? 2 : 0;
     DeriveConvertKinds();
     BuildWorkFolders(file, "S_PKG/");

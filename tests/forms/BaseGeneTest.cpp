@@ -84,7 +84,7 @@ TEST_F(BaseGene, TheBaseLevelNamesNoServerSoSetupFails) {
     form->SetName("frmKVTR42");
     fakes_.Manager().SetMessage("E", "000006", "连不上");
     EXPECT_FALSE(form->Setup(HostParams()));
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"连不上      "}) << "boxes of a GB system get a margin";
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"连不上"}) << "the form's own box, without the converter's margin";
     EXPECT_EQ(form->MessageIdLog, "E;000006; ");
     Application().ProcessMessages();
     EXPECT_FALSE(Application().IsWindow(handles_[form])) << "the close request freed the form";

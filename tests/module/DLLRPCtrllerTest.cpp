@@ -78,7 +78,7 @@ TEST_F(Controller, AHostArrayWithoutTheContextShowsTheMessageTwiceThenNoServerAn
     fakes_.Manager().SetMessage("E", "000038", "缺少参数");
     fakes_.Manager().SetMessage("E", "000006", "无法连接");
     EXPECT_EQ(controller_->Open(HostParams(4)), -1);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"缺少参数      ", "缺少参数      ", "无法连接      "}));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"缺少参数", "缺少参数", "无法连接"}));
     EXPECT_FALSE(controller_->IsFormFreed());
     Application().ProcessMessages();
     EXPECT_TRUE(controller_->IsFormFreed());

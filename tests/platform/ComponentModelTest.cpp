@@ -210,6 +210,19 @@ TEST_F(ComponentModel, FocusMovesRaiseExitsUpToTheCommonParentThenEnters) {
     TObject::Free(form);
 }
 
+TEST_F(ComponentModel, ExitHandlersSeeWhereTheFocusIsGoing) {
+    auto* form = Construct<TfrmProbe>(nullptr);
+    auto* inner1 = static_cast<TWinControl*>(form->FindComponent("inner1"));
+    auto* other = static_cast<TWinControl*>(form->FindComponent("other"));
+    form->Show();
+    inner1->SetFocus();
+    TWinControl* seen = nullptr;
+    inner1->OnExit = TNotifyEvent(nullptr, "look", [&](TObject*) { seen = form->ActiveControl(); });
+    other->SetFocus();
+    EXPECT_EQ(seen, other);
+    TObject::Free(form);
+}
+
 TEST_F(ComponentModel, AnExitHandlerThatMovesTheFocusWins) {
     auto* form = Construct<TfrmProbe>(nullptr);
     auto* inner1 = static_cast<TWinControl*>(form->FindComponent("inner1"));

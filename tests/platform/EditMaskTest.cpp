@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "fixture/Escaped.h"
+
 using namespace znp;
 
 namespace {
@@ -20,21 +22,7 @@ const std::string kWen = "\xCE\xC4";    // 文
 const std::string kDateMask = "9999/99/99;1; ";
 const std::string kOrderMask = "!aaaa\\-aaaaaaaaaaa;0; ";
 
-// Non-ASCII bytes as \xNN, so that failures show double-byte texts readably.
-std::string Escaped(const std::string& text) {
-    static const char* const kHex = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
-}
+using test::Escaped;
 
 // ---- The notation ------------------------------------------------------------------------------
 

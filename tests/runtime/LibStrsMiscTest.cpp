@@ -8,25 +8,13 @@
 
 #include "runtime/LibStrs.h"
 
+#include "fixture/Escaped.h"
+
 using namespace znp;
 
 namespace {
 
-// Non-ASCII bytes as \xNN, so that failures show double-byte texts readably.
-std::string Escaped(const std::string& text) {
-    static const char* const kHex = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
-}
+using test::Escaped;
 
 TEST(IfThen, ChoosesACopy) {
     Variant a = Variant::ArrayOf({Variant(1)});

@@ -5,6 +5,8 @@
 
 #include "runtime/LibStrs.h"
 
+#include "fixture/Escaped.h"
+
 using namespace znp;
 
 namespace {
@@ -20,21 +22,7 @@ const std::string kWen = "\xCE\xC4";             // 文
 const std::string kBig5Gong = "\xA5\x5C";  // 功
 const std::string kBig5Si = "\xA5\x7C";    // 四
 
-// Non-ASCII bytes as \xNN, so that failures show double-byte texts readably.
-std::string Escaped(const std::string& text) {
-    static const char* const kHex = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
-}
+using test::Escaped;
 
 struct TokenCase {
     std::string text;

@@ -204,10 +204,7 @@ bool TfrmBaseGene::Setup(const Variant& hostParams) {
 }
 
 void TfrmBaseGene::InitEnvironment() {
-    SavedColours->Clear();
-    for (TComponent* component : OwnedComponents())
-        if (auto* control = dynamic_cast<TControl*>(component))
-            SavedColours->Add(control->Name() + "=" + std::to_string(control->Color()));
+    SaveColours();
     CreateHostObjects();
     // Asked only to prove the manager answers: without one, set-up cannot go on.
     OleCall(Manager, "VersionType");

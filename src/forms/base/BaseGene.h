@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Kvtr42C/Variant.h"
+#include "controls/SelectPnlDateLayout.h"
 #include "controls/ZNForm.h"
 #include "platform/DBClient.h"
 #include "platform/Strings.h"
@@ -36,8 +37,10 @@ class TPopupMenu;
 class TMenuItem;
 class TImageList;
 class TListItem;
+class TSelectPanel;
+struct PropInfo;
 
-class TfrmBaseGene : public TZNForm {
+class TfrmBaseGene : public TZNForm, public IDateLayoutOwner {
 public:
     ZNP_DECLARE_CLASS()
     explicit TfrmBaseGene(TComponent* owner);
@@ -121,6 +124,11 @@ public:
     bool RightsFlag7 = false;
     bool RightsFlag8 = false;
     std::u16string LimitsText;
+    // The rest of the rights record (ReadRightsRecord): kept, not used by the module.
+    struct TRightsRecord {
+        std::string Field1, Rights, Field5, Field6, Text2, Text3;
+        bool Flag2 = false, Flag3 = false;
+    } RightsRecord;
     std::vector<TControl*> PageLastControls;
     int ResultCode = 0;
     Variant ResultValue;
@@ -185,8 +193,14 @@ public:
     void ShowMessageId(const std::string& idText);
     void RecordError(const std::string& text);
     std::string GetMessageText(const std::string& type, const std::string& number);
+    // Whether Cancel has the focus or the focus is moving onto it.
+    bool CancelHasFocus() const;
     // The message box of the form; during a page change only error boxes are shown.
     TModalResult ShowDialog(const std::string& text, TMsgDlgType kind, TMsgDlgButtons buttons);
+    // Resolves and shows a catalogue message with Args in its placeholders; no logging. Empty
+    // Buttons: the buttons the type letter asks for.
+    TModalResult ShowMessageFmt(const std::string& type, const std::string& number, TMsgDlgButtons buttons,
+                                const std::vector<std::string>& args);
 
     // Application-server access.
     bool ConfigureConnection();
@@ -194,6 +208,68 @@ public:
     std::string GetSysParam(const std::string& name);
     bool QueryServer(const std::string& tableId, const std::string& queryNo, bool byQuery, Variant& data,
                      const Variant& params);
+    // A value check with its message: "E;000001;" or "W;000004;" by ErrorKind when the value is
+    // not found; Index picks one element of the answer (outside its bounds: the whole answer).
+    bool QueryWithMessage(const std::string& tableId, const std::string& queryNo, const std::string& errorKind,
+                          int index, Variant& data, const Variant& params);
+    void QueryCounter(const std::string& name, const Variant& params, Variant& data);
+    void ReadRightsRecord(const Variant& record);
+    // The server-module file of the program in Folders (the scan of RunServerModule, update step
+    // included); false when there is none to use.
+    bool FindServerModule(const std::vector<std::string>& folders, std::string& path);
+
+    // --- Condition encoding, scheme value text and date layout ---------------------------------
+    // (BaseGeneConditions.cpp, BaseGeneSchemeText.cpp, BaseGeneDates.cpp)
+    // Values[Index] := [0x04, begin, end] from two displayed dates, in ascending order.
+    void PutDateRange(const std::string& beginText, const std::string& endText, int index, Variant& values);
+    // A panel as a range [0x04, begin, end] or a list [0x05, row 1, ...]; a negative Index
+    // replaces the whole of Values.
+    void PutPanelValue(TSelectPanel* panel, Variant& values, int index);
+    // The same with the literals of the panel's masks (or else every Separator) taken out.
+    void PutStrippedPanelValue(TSelectPanel* panel, Variant& values, const std::string& separator, int index);
+    // The system date layout ("Sys001", "Sys002") and the texts of date fields under it.
+    int DateFormatType() const override;
+    std::string DateSeparator() const override;
+    std::string DateMask() const override;
+    std::string BlankDateText() const;
+    // A date as typed in the system layout, as a date text yyyymmdd; "" for a blank date; the
+    // trimmed text itself when a part is no number.
+    std::string DisplayToDateText(const std::string& text) const override;
+    // Whether the name occurs in DateFields (a text search, as the list is meant).
+    bool IsDateField(const std::string& componentName) const override;
+    bool SavedRangeDates(const std::string& panelName, std::string& beginDate, std::string& finalDate) const override;
+    // The scheme value text of a key list: one CR LF line per key. False (and Values empty) when
+    // the date environment does not fit the form or a date rule cannot be applied.
+    bool BuildSchemeValues(const std::string& keys, std::string& values);
+
+    // --- Field checks, navigation and lookups ---------------------------------------------------
+    // (BaseGeneChecks.cpp, BaseGeneRequired.cpp, BaseGeneColours.cpp, BaseGeneNavigation.cpp,
+    // BaseGeneKeys.cpp, BaseGeneLookups.cpp)
+    // Prepares (Prepare: the date mask or blank text) or checks one date field: a selection
+    // panel, a masked edit or an edit. The message text ("E;000005" or empty) goes to
+    // ShowMessageId afterwards; a failed field gets the focus.
+    bool DateCheck(TControl* control, bool prepare);
+    // True when a checked item of Fields is empty, after "E;000037", its page activated and the
+    // focus on it; the scan stops there.
+    bool RequiredCheck(const std::string& fields);
+    // Records the colours of all controls (once, in set-up) and puts them back.
+    void SaveColours();
+    void RestoreColours();
+    // The date picked in the F2 window, shown in the system date layout; Text when nothing was
+    // picked; "" without an F2 window.
+    std::string DateQuickPick(const std::string& text);
+    // A lookup into a part of a selection panel: its list gets the rows, an edit the value.
+    void OpenPanelLookup(TWinControl* control, const std::string& tableId, const std::string& queryNo,
+                         bool allColumns, const std::string& filter, const Variant& params);
+    // Rows [code, name] as "code(4)" + Separator + "name(11)": the first row becomes the text of
+    // Control when the owner panel's UserChoice is on, otherwise every row is a one-value row.
+    void PutLookupRows(TWinControl* control, const Variant& data, const std::string& separator);
+    // F1: the program's help topic through the manager (nothing for an id without one).
+    void ShowProgramHelp();
+    // The handlers the date fields and submitting buttons had before the wrapping, keyed by
+    // control name + "." + event name; the first entry of a key is the one that counts.
+    std::vector<std::pair<std::string, TNotifyEvent>> SavedHandlerEvents;
+    // --- end of field checks, navigation and lookups -------------------------------------------
 
     // --- Published event handlers -------------------------------------------------------------
     void FormCreate(TObject* sender);
@@ -230,6 +306,17 @@ protected:
     void FocusChanged(TWinControl* previous, TWinControl* control) override;
     // The program master lookup: title, logging flag, English name.
     void LookupTitle();
+    // --- Condition encoding helpers (BaseGeneConditions.cpp, BaseGeneSchemeText.cpp) -------------
+    bool CollectPart(Variant& part, int count, const std::string& nameKey, const std::string& nameDefault,
+                     bool (TfrmBaseGene::*collect)(Variant&, int), int argument);
+    bool SchemeLine(const std::string& key, std::string& line);
+    bool RestoreProperty(TComponent* component, const PropInfo& prop, const std::string& line);
+    std::string PanelSchemeValue(TSelectPanel* panel);
+    void RestorePanel(TSelectPanel* panel, const std::string& line);
+    bool HasDateEnvironment() const;
+    std::string DateEnvironmentEntry(const std::string& name) const;
+    std::string ApplyDateRule(const std::string& entry, int group, const std::string& date) const;
+    std::string LayoutParam(const char* name) const;
 
 private:
     TNotifyEvent onDateFieldEnter_, onDateFieldExit_, onRequiredExit_;
@@ -244,6 +331,13 @@ bool IsLibraryPath(const std::string& modulePath);
 // The program id of a module file: its name less the extension and one more character for a
 // library (two for a program), at least six characters, upper case.
 std::string ProgramIdOf(const std::string& modulePath);
+
+// A date text moved by a date rule: N weeks or months (Unit "0" or "1"), then M days (Anchor "0")
+// or to the first or last day of that week (Sunday to Saturday) or month (Anchor "1" or "2").
+// A year-month base moves by N months only. Empty for an unreadable base; raises EConvertError
+// when N or M is needed and is no integer.
+std::string ShiftDate(const std::string& base, const std::string& n, const std::string& unit, const std::string& m,
+                      const std::string& anchor);
 
 // Registers the stored form and the classes of the base level.
 void RegisterBaseGeneClasses();

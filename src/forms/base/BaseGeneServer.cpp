@@ -1,11 +1,27 @@
-// The form's channels to the host's objects and the application server.
+// The form's channels to the host's objects and the application server: the manager and the
+// services it hands out (counter, validator, F2 window), the socket connection and the server
+// object. Every channel degrades to an empty answer when its object is missing, raises or
+// answers with the wrong shape.
 #include "forms/base/BaseGene.h"
 
+#include "platform/Buttons.h"
 #include "platform/ClassRegistry.h"
 #include "runtime/LibStrs.h"
 #include "runtime/TrovaneINI.h"
 
 namespace znp {
+
+namespace {
+
+std::string Upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+bool HoldsSomething(const Variant& v) { return !v.IsEmpty() && !v.IsNull(); }
+
+}  // namespace
 
 void TfrmBaseGene::CreateHostObjects() {
     if (RunsAsLibrary()) {
@@ -45,8 +61,9 @@ std::string TfrmBaseGene::GetSysParam(const std::string& name) {
             result = SysParamCache ? SysParamCache->Values(name) : std::string();
         } else if (Counter.IsObject() && SysParamCache) {
             std::vector<Variant> args{Variant(CompanyId)};
-            Variant answer = OleCall(Counter, "GetSysInfo", args);
-            if (answer.IsArray() && answer.DimCount() == 2)
+            const Variant answer = OleCall(Counter, "GetSysInfo", args);
+            // [0, i] the name and [1, i] the value of parameter i; any other shape fills nothing.
+            if (answer.IsArray() && answer.DimCount() == 2 && answer.HighBound(1) > answer.LowBound(1))
                 for (int i = answer.LowBound(2); i <= answer.HighBound(2); ++i)
                     SysParamCache->SetValue(VarToStr(answer.At(answer.LowBound(1), i)),
                                             VarToStr(answer.At(answer.LowBound(1) + 1, i)));
@@ -55,11 +72,13 @@ std::string TfrmBaseGene::GetSysParam(const std::string& name) {
         result.clear();
     }
     if (result.empty()) {
+        // The product classifications always have a name to show.
         const bool english = UICodePage() == "437";
+        static const char* const names[] = {"SYS007", "SYS008", "SYS009", "SYS010"};
         static const char* const chinese[] = {"商品分类方式一", "商品分类方式二", "商品分类方式三", "商品分类方式四"};
         static const char* const latin[] = {"Inv.Cate.1", "Inv.Cate.2", "Inv.Cate.3", "Inv.Cate.4"};
         for (int i = 0; i < 4; ++i)
-            if (SameText(name, "SYS00" + std::to_string(7 + i))) return english ? latin[i] : chinese[i];
+            if (SameText(name, names[i])) return english ? latin[i] : chinese[i];
         return result;
     }
     return Converted ? DBToUI(result) : result;
@@ -76,14 +95,124 @@ bool TfrmBaseGene::QueryServer(const std::string& tableId, const std::string& qu
             } catch (const Exception&) {
             }
             std::vector<Variant> args{Variant(tableId), Variant(queryNo), Variant(DbName), UIToDB(params), data};
-            ok = OleCall(Validator, byQuery ? "QueryData" : "CheckValue", args).AsBoolean();
+            const Variant answer = OleCall(Validator, byQuery ? "QueryData" : "CheckValue", args);
             data = args[4];
+            ok = answer.AsBoolean();
         }
     } catch (const Exception&) {
         ok = false;
     }
     if (Converted) data = DBToUI(data);
     return ok;
+}
+
+bool TfrmBaseGene::QueryWithMessage(const std::string& tableId, const std::string& queryNo,
+                                    const std::string& errorKind, int index, Variant& data, const Variant& params) {
+    if (CancelHasFocus()) return true;
+    bool result = true;
+    std::string message;
+    if (HoldsSomething(params)) {
+        Variant answer;
+        if (!QueryServer(tableId, queryNo, index == -2, answer, params)) {
+            if (errorKind == "E" || errorKind == "W") {
+                message = errorKind == "E" ? "E;000001;" : "W;000004;";
+                message += GetMessageText("I", "000008");
+            }
+            result = false;
+        } else {
+            data = Variant();
+            if (HoldsSomething(answer)) {
+                // One element when Index names one; anything else (out of range, no list) is
+                // handed over whole.
+                const bool element = answer.IsArray() && answer.DimCount() == 1 && index >= answer.LowBound() &&
+                                     index <= answer.HighBound();
+                data = element ? answer[index] : answer;
+            }
+        }
+    }
+    // Also the empty text: a check that found nothing clears the messages of the last one.
+    ShowMessageId(message);
+    return result;
+}
+
+void TfrmBaseGene::QueryCounter(const std::string& name, const Variant& params, Variant& data) {
+    data = Variant();
+    if (!Counter.IsObject()) return;
+    try {
+        std::vector<Variant> args{Variant(Upper(name)), params, Variant::ArrayOf({Variant(CompanyId), Variant(DbName)})};
+        data = OleCall(Counter, "GetCounter", args);
+        if (Converted) data = DBToUI(data);
+    } catch (const Exception& e) {
+        data = Variant();
+        RecordError(e.what());
+    }
+}
+
+void TfrmBaseGene::GetLookupData(const std::string& tableId, const std::string& queryNo, Variant& data,
+                                 bool multiRow, const std::string& filter, const Variant& params) {
+    data = Variant();
+    if (!HoldsSomething(F2Window)) return;
+    try {
+        std::vector<Variant> request{
+            Variant(tableId),
+            Variant(queryNo),
+            UIToDB(params),
+            Variant(multiRow),
+            Variant(UIToDB(filter)),
+            Variant(CompanyId),
+            Variant(DbName),
+            Variant(static_cast<int>(Handle())),
+            Variant(1),
+            Variant(false),
+            Variant(ProductCode),
+            Variant(std::string()),
+            Variant(std::string()),
+            Variant(std::string()),
+            Variant(Variant(LimitsText).AsString()),
+            Variant(RightsFlag8),
+            Variant(RightsFlag7),
+            Manager,
+            Variant(UserId),
+        };
+        data = OleCall(F2Window, "F2GetData", {Variant::ArrayOf(std::move(request))});
+        if (Converted) data = DBToUI(data);
+    } catch (const Exception& e) {
+        data = Variant();
+        RecordError(e.what());
+    }
+}
+
+void TfrmBaseGene::ReadRightsRecord(const Variant& record) {
+    RightsRecord = TRightsRecord();
+    RightsFlag7 = RightsFlag8 = false;
+    LimitsText.clear();
+    // A record of another shape gives no rights rather than stopping the form.
+    auto element = [&record](int i) -> Variant {
+        if (!record.IsArray() || record.DimCount() != 1 || record.LowBound() + i > record.HighBound()) return Variant();
+        return record[record.LowBound() + i];
+    };
+    try {
+        std::string fields = VarToStr(element(1));
+        std::string f[6];
+        for (std::string& field : f) field = SplitFirst(fields, ",");
+        RightsRecord.Field1 = f[0];
+        RightsRecord.Flag2 = f[1] == "Y";
+        RightsRecord.Flag3 = f[2] == "Y";
+        RightsRecord.Rights = f[3];
+        RightsRecord.Field5 = f[4];
+        RightsRecord.Field6 = f[5];
+        // A missing character counts as "N".
+        RightsFlag7 = f[3].size() >= 7 && f[3][6] != 'N';
+        RightsFlag8 = f[3].size() >= 8 && f[3][7] != 'N';
+        RightsRecord.Text2 = VarToStr(element(2));
+        RightsRecord.Text3 = VarToStr(element(3));
+        LimitsText = BuildCountedList(element(4).IsText() ? element(4).AsWide() : Variant(VarToStr(element(4))).AsWide(),
+                                      element(5));
+    } catch (const Exception& e) {
+        LimitsText.clear();
+        RecordError(e.what());
+    }
+    AfterRightsLoaded();
 }
 
 bool TfrmBaseGene::ConfigureConnection() {
@@ -94,10 +223,9 @@ bool TfrmBaseGene::ConfigureConnection() {
         if (!MessageIdLog.empty()) {
             // An earlier step of the set-up reported a message: show it again rather than connect.
             failure = MessageIdLog;
-        } else if (reader.Servers().IsArray()) {
-            const Variant& servers = reader.Servers();
-            MainMidas->Address = VarToStr(servers.At(0, servers.LowBound(2)));
-            MainMidas->Port = servers.At(1, servers.LowBound(2)).AsInteger();
+        } else if (const Variant& servers = reader.Servers(); servers.IsArray() && servers.DimCount() == 2) {
+            MainMidas->Address = VarToStr(servers.At(servers.LowBound(1), servers.LowBound(2)));
+            MainMidas->Port = servers.At(servers.LowBound(1) + 1, servers.LowBound(2)).AsInteger();
             MainMidas->ObjectBroker = nullptr;
         }
         if (!failure.empty()) ShowMessageId(failure);
@@ -114,6 +242,7 @@ bool TfrmBaseGene::ObtainServerObject() {
         if (MainMidas->Connected()) MainMidas->Close();
         LocalServer = IsLocalHost(MainMidas->Address);
         if (LocalServer) {
+            // The server runs in this process: the provider reaches it through the connection.
             Variant server = CreateOleObject(MainMidas->ServerName);
             MainMidas->SetAppServer(server);
             ServerObject = server;
@@ -126,18 +255,6 @@ bool TfrmBaseGene::ObtainServerObject() {
         RecordError(e.what());
         return false;
     }
-}
-
-bool TfrmBaseGene::RunServerModule(const std::string&, const std::string&, const std::string&, int, const Variant&,
-                                   const std::string&, const std::string&, const std::string&, const std::string&,
-                                   const std::string&, const std::string&) {
-    RecordError("The server module cannot be run yet");
-    return false;
-}
-
-void TfrmBaseGene::GetLookupData(const std::string&, const std::string&, Variant& data, bool, const std::string&,
-                                 const Variant&) {
-    data = Variant();
 }
 
 }  // namespace znp

@@ -1,0 +1,118 @@
+// Putting the range in order when the focus leaves the panel: begin not after final, compared
+// as the panel's value type says.
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+#include "controls/SelectPnl.h"
+#include "runtime/LibStrs.h"
+
+namespace znp {
+
+namespace {
+
+std::string Trim(const std::string& text) {
+    // Blanks and control characters, as the platform trims.
+    size_t first = 0, last = text.size();
+    while (first < last && static_cast<unsigned char>(text[first]) <= ' ') ++first;
+    while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
+    return text.substr(first, last - first);
+}
+
+bool ReadInteger(const std::string& text, long long& value) {
+    const std::string t = Trim(text);
+    if (t.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtoll(t.c_str(), &end, 10);
+    return errno == 0 && end && *end == '\0';
+}
+
+// Occurrences of Sign in Text, keeping double-byte characters whole.
+int CountSigns(const std::string& text, const std::string& sign) {
+    int count = 0;
+    for (size_t pos = FindText(text, sign); pos != std::string::npos; pos = FindText(text, sign, pos + sign.size()))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+// A range end read as a date in the panel's layout: 0 when it is no date. A text with one
+// separator is a year and month and reads as the first of that month.
+double ReadRangeDate(const std::string& text, const std::string& sign, int dateType, const std::string& blankText) {
+    std::string t = Trim(text);
+    if (t.empty() || t == Trim(blankText) || sign.empty() || dateType < 1 || dateType > 5) return 0;
+    const int signs = CountSigns(t, sign);
+    if (signs == 1) {
+        switch (dateType) {
+            case 2: t = t.substr(0, 2) + sign + "01" + (t.size() > 2 ? t.substr(2) : std::string()); break;
+            case 3: t = "01" + sign + t; break;
+            default: t += sign + "01"; break;
+        }
+    } else if (signs != 2) {
+        return 0;
+    }
+    long long parts[3];
+    for (int i = 0; i < 3; ++i)
+        if (!ReadInteger(GetToken(t, sign, i + 1), parts[i])) return 0;
+    long long year = 0, month = 0, day = 0;
+    switch (dateType) {
+        case 1: year = parts[0], month = parts[1], day = parts[2]; break;
+        case 2: year = parts[2], month = parts[0], day = parts[1]; break;
+        case 3: year = parts[2], month = parts[1], day = parts[0]; break;
+        default: year = parts[0] + 1911, month = parts[1], day = parts[2]; break;
+    }
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31) return 0;
+    double date = 0;
+    return TryEncodeDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), date) ? date : 0;
+}
+
+void TSelectPanel::OrderRange() {
+    if (editMask_.empty() || editMask_[0] != '!') {
+        // A blank masked edit stays blank: its trimmed text laid into the mask again would put
+        // the literals in the wrong places.
+        for (TSelectMaskEdit* edit : {BeginEdit, FinalEdit}) {
+            const std::string text = edit->Text();
+            const std::string trimmed = Trim(text);
+            if (trimmed != text && !(edit->IsMasked() && text == blankMaskText_)) edit->SetText(trimmed);
+        }
+    }
+    const std::string begin = BeginEdit->Text(), final = FinalEdit->Text();
+    if (begin.empty() || final.empty()) return;
+    auto blankOrDiscard = [&] {
+        if (begin == blankMaskText_ || final == blankMaskText_) return true;
+        return UseDiscard && (Trim(begin) == Discard || Trim(final) == Discard);
+    };
+    bool swap = false;
+    switch (ValueType) {
+        case TValueType::vt_String:
+        case TValueType::vt_Time: swap = !blankOrDiscard() && begin > final; break;
+        case TValueType::vt_Number: {
+            long long b = 0, f = 0;
+            if (!ReadInteger(begin, b)) b = 0;
+            if (!ReadInteger(final, f)) f = 0;
+            swap = b > f;
+            break;
+        }
+        case TValueType::vt_Date:
+            if (!AutoChangeDateSite || blankOrDiscard()) break;
+            if (DateType == TDateType::dt_NoneCare) swap = begin > final;
+            else
+                swap = ReadRangeDate(begin, DateSign, static_cast<int>(DateType), blankMaskText_) >
+                       ReadRangeDate(final, DateSign, static_cast<int>(DateType), blankMaskText_);
+            break;
+        case TValueType::vt_Float: {
+            // Compared as numbers; a text that is no number leaves the range as typed.
+            const double b = StrToFloatDef(begin, NAN), f = StrToFloatDef(final, NAN);
+            swap = !std::isnan(b) && !std::isnan(f) && b > f;
+            break;
+        }
+        case TValueType::vt_OtherMask: break;
+    }
+    if (!swap) return;
+    BeginEdit->SetText(final);
+    FinalEdit->SetText(begin);
+}
+
+}  // namespace znp

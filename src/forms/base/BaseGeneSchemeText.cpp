@@ -1,0 +1,253 @@
+// The scheme value text: one CR LF line per key "component.property" of a key list, in key order,
+// and its application back to the controls.
+//
+// Saving and restoring walk the keys the same way (cut at ";" until nothing is left), so a key
+// that names nothing still has its line and every later key keeps its own line. Dates are stored
+// as date texts yyyymmdd, independent of the date layout of the machine that saved them; a date
+// field with a date-environment entry stores the date moved by the entry's rule.
+#include <cmath>
+#include <limits>
+
+#include "forms/base/BaseGene.h"
+#include "controls/SelectPnl.h"
+#include "platform/ComboBox.h"
+#include "runtime/LibStrs.h"
+
+namespace znp {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Component and property of a key; false when either part is missing.
+bool SplitKey(const std::string& key, std::string& component, std::string& property) {
+    std::string rest = key;
+    component = Trim(SplitFirst(rest, "."));
+    property = Trim(rest);
+    return !component.empty() && !property.empty();
+}
+
+bool IsComboBox(const TComponent* component) {
+    return dynamic_cast<const TComboBox*>(component) || component->InheritsFrom("TCustomComboBox");
+}
+
+int ComboItemIndex(const TComponent* component) {
+    if (auto* combo = dynamic_cast<const TComboBox*>(component)) return combo->ItemIndex();
+    return static_cast<int>(GetOrdPropByName(component, "ItemIndex"));
+}
+
+void SetComboItemIndex(TComponent* component, int index) {
+    if (auto* combo = dynamic_cast<TComboBox*>(component))
+        combo->SetItemIndex(index);
+    else
+        SetOrdPropByName(component, "ItemIndex", index);
+}
+
+// The line as a whole decimal integer (blanks around it allowed); anything else stops a restore.
+int LineToInt(const std::string& line) {
+    const std::string t = Trim(line);
+    size_t i = (!t.empty() && (t[0] == '-' || t[0] == '+')) ? 1 : 0;
+    bool digits = i < t.size();
+    for (size_t j = i; j < t.size(); ++j) digits = digits && t[j] >= '0' && t[j] <= '9';
+    if (!digits || t.size() > 11) throw EConvertError("'" + line + "' is not a valid integer value");
+    const long long value = std::stoll(t);
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        throw EConvertError("'" + line + "' is not a valid integer value");
+    return static_cast<int>(value);
+}
+
+double LineToFloat(const std::string& line) {
+    const double value = StrToFloatDef(line, std::numeric_limits<double>::quiet_NaN());
+    if (std::isnan(value)) throw EConvertError("'" + line + "' is not a valid floating point value");
+    return value;
+}
+
+// Field N (from 1) of a date-environment entry.
+std::string Field(const std::string& entry, int n) { return GetToken(entry, std::string(1, '\x03'), n); }
+
+bool AllZero(const std::string& entry, int n, int anchor, int m) {
+    return Field(entry, n) == "0" && Field(entry, anchor) == "0" && Field(entry, m) == "0";
+}
+
+// The text a control shows, for the controls whose string property holds a date.
+std::string ControlText(const TComponent* component, const PropInfo& prop) {
+    if (auto* control = dynamic_cast<const TControl*>(component)) return control->Text();
+    return prop.Get ? VarToStr(prop.Get(*component)) : std::string();
+}
+
+}  // namespace
+
+// The first entry of the date environment that names the component; empty when none does.
+std::string TfrmBaseGene::DateEnvironmentEntry(const std::string& name) const {
+    if (!DateEnvironment) return "";
+    for (int i = 0; i < DateEnvironment->Count(); ++i) {
+        const std::string& entry = (*DateEnvironment)[i];
+        if (SameText(Field(entry, 2), name)) return entry;
+    }
+    return "";
+}
+
+bool TfrmBaseGene::HasDateEnvironment() const { return DateEnvironment && DateEnvironment->Count() > 0; }
+
+// The date a rule row of an entry gives for a date text: the date itself unless the row moves it.
+std::string TfrmBaseGene::ApplyDateRule(const std::string& entry, int group, const std::string& date) const {
+    if (date.empty() || Field(entry, group) != "Y" || AllZero(entry, group + 1, group + 3, group + 4)) return date;
+    return ShiftDate(date, Field(entry, group + 1), Field(entry, group + 2), Field(entry, group + 4),
+                     Field(entry, group + 3));
+}
+
+// A date range panel's saved dates: moved by the panel's entry; without a date environment the
+// dates stay as shown; an environment without an entry for the panel saves no range at all.
+bool TfrmBaseGene::SavedRangeDates(const std::string& panelName, std::string& beginDate,
+                                   std::string& finalDate) const {
+    if (!HasDateEnvironment()) return true;
+    const std::string entry = DateEnvironmentEntry(panelName);
+    if (entry.empty()) return false;
+    beginDate = ApplyDateRule(entry, 3, beginDate);
+    finalDate = ApplyDateRule(entry, 8, finalDate);
+    return true;
+}
+
+bool TfrmBaseGene::SchemeLine(const std::string& key, std::string& line) {
+    line.clear();
+    std::string componentName, propertyName;
+    if (!SplitKey(key, componentName, propertyName)) return true;
+    TComponent* component = FindComponent(componentName);
+    if (!component) return true;
+    const PropInfo* prop = component->ClassType().FindProperty(propertyName);
+    if (!prop) {
+        if (IsComboBox(component)) line = std::to_string(ComboItemIndex(component));
+        return true;
+    }
+    if (auto* panel = dynamic_cast<TSelectPanel*>(component)) {
+        line = PanelSchemeValue(panel);
+        return true;
+    }
+    if (!prop->Get) return true;
+    switch (prop->Kind) {
+        case TypeKind::Integer:
+        case TypeKind::Char:
+        case TypeKind::Set: line = std::to_string(prop->Get(*component).AsInteger()); return true;
+        case TypeKind::Enumeration: line = prop->ValueName(prop->Get(*component).AsInteger()); return true;
+        case TypeKind::Boolean: line = prop->ValueName(prop->Get(*component).AsBoolean() ? 1 : 0); return true;
+        case TypeKind::Float: line = VarToStr(prop->Get(*component)); return true;
+        case TypeKind::String: break;
+        default: return true;
+    }
+    if (!IsDateField(component->Name())) {
+        line = VarToStr(prop->Get(*component));
+        return true;
+    }
+    const std::string date = DisplayToDateText(ControlText(component, *prop));
+    // Without a date environment the scheme keeps the date as shown.
+    if (!HasDateEnvironment()) {
+        line = date;
+        return true;
+    }
+    const std::string entry = DateEnvironmentEntry(component->Name());
+    if (entry.empty()) return true;
+    // A range rule cannot describe a single date: the environment does not belong to this form.
+    if (Field(entry, 1) == "0") return false;
+    line = ApplyDateRule(entry, 3, date);
+    return true;
+}
+
+bool TfrmBaseGene::BuildSchemeValues(const std::string& keys, std::string& values) {
+    values.clear();
+    try {
+        std::string rest = keys;
+        while (!rest.empty()) {
+            std::string line;
+            if (!SchemeLine(Trim(SplitFirst(rest, ";")), line)) {
+                values.clear();
+                return false;
+            }
+            values += line + kLineEnd;
+        }
+        return true;
+    } catch (const std::exception& e) {
+        RecordError(e.what());
+        values.clear();
+        return false;
+    }
+}
+
+bool TfrmBaseGene::RestoreScheme(const std::string& keys, const std::string& values) {
+    std::string restKeys = keys;
+    std::string restValues = values;
+    try {
+        while (!restKeys.empty()) {
+            const std::string key = Trim(SplitFirst(restKeys, ";"));
+            const std::string line = SplitFirst(restValues, kLineEnd);
+            std::string componentName, propertyName;
+            if (!SplitKey(key, componentName, propertyName)) continue;
+            TComponent* component = FindComponent(componentName);
+            if (!component) continue;
+            BeforeRestoreValue(component, line);
+            if (auto* panel = dynamic_cast<TSelectPanel*>(component)) {
+                RestorePanel(panel, line);
+                continue;
+            }
+            if (const PropInfo* prop = component->ClassType().FindProperty(propertyName)) {
+                if (!RestoreProperty(component, *prop, line)) continue;
+            } else if (IsComboBox(component)) {
+                SetComboItemIndex(component, LineToInt(line));
+            } else {
+                continue;
+            }
+            AfterRestoreValue(component, line);
+        }
+        return true;
+    } catch (const std::exception& e) {
+        RecordError(e.what());
+        return false;
+    }
+}
+
+// False for properties a scheme does not restore (objects, events, read-only ones).
+bool TfrmBaseGene::RestoreProperty(TComponent* component, const PropInfo& prop, const std::string& line) {
+    if (!prop.Set) return false;
+    switch (prop.Kind) {
+        case TypeKind::Integer:
+        case TypeKind::Char:
+        case TypeKind::Set: prop.Set(*component, Variant(LineToInt(line))); return true;
+        case TypeKind::Enumeration:
+        case TypeKind::Boolean: {
+            const int ordinal = prop.ValueOrdinal(line);
+            if (ordinal < 0) throw EConvertError("Invalid property value: " + line);
+            prop.Set(*component, prop.Kind == TypeKind::Boolean ? Variant(ordinal != 0) : Variant(ordinal));
+            return true;
+        }
+        case TypeKind::Float: prop.Set(*component, Variant(LineToFloat(line))); return true;
+        case TypeKind::String: break;
+        default: return false;
+    }
+    if (!IsDateField(component->Name())) {
+        prop.Set(*component, Variant(line));
+        return true;
+    }
+    if (HasPropByName(component, "EditMask")) SetStrPropByName(component, "EditMask", DateMask());
+    // Only a date a date field could hold is shown; anything else leaves the field empty.
+    const std::string shown =
+        IsValidYYYYMMDD(line) && !line.empty() ? FormatDateByType(DateFormatType(), DateSeparator(), ParseYYYYMMDD(line))
+                                               : std::string();
+    if (auto* control = dynamic_cast<TControl*>(component))
+        control->SetText(shown);
+    else
+        prop.Set(*component, Variant(shown));
+    return true;
+}
+
+// A panel saves its whole state; its own saved value asks the form for the dates of a date range
+// (SavedRangeDates), so the date environment applies there.
+std::string TfrmBaseGene::PanelSchemeValue(TSelectPanel* panel) { return panel->BuildSaveValue(); }
+
+void TfrmBaseGene::RestorePanel(TSelectPanel* panel, const std::string& line) { panel->ApplySaveValue(line); }
+
+}  // namespace znp
