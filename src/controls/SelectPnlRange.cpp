@@ -6,18 +6,11 @@
 
 #include "controls/SelectPnl.h"
 #include "runtime/LibStrs.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
-
-std::string Trim(const std::string& text) {
-    // Blanks and control characters, as the platform trims.
-    size_t first = 0, last = text.size();
-    while (first < last && static_cast<unsigned char>(text[first]) <= ' ') ++first;
-    while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
-    return text.substr(first, last - first);
-}
 
 bool ReadInteger(const std::string& text, long long& value) {
     const std::string t = Trim(text);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "runtime/LibStrs.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
@@ -26,14 +27,6 @@ bool SameIgnoringCase(const std::string& a, const std::string& b, const std::str
         if (x != y) return false;
     }
     return true;
-}
-
-std::string TrimBlanksAndControls(const std::string& text) {
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
-    return text.substr(begin, end - begin);
 }
 
 }  // namespace
@@ -118,7 +111,7 @@ std::string ReplaceText(const std::string& text, const std::string& oldText, con
                 out.replace(at, oldText.size(), newText);
         }
     }
-    return trimResult ? TrimBlanksAndControls(out) : out;
+    return trimResult ? Trim(out) : out;
 }
 
 }  // namespace znp

@@ -19,15 +19,11 @@
 #include "controls/DBLabel.h"
 #include "controls/F2Button.h"
 #include "runtime/LibStrs.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // The platform's shared-library extension plays the part of ".Dll".
 constexpr const char* kLibraryExtension = ".so";
@@ -103,7 +99,7 @@ std::string ProgramIdOf(const std::string& modulePath) {
     auto dot = fileName.find_last_of('.');
     int extensionLength = dot == std::string::npos ? 0 : static_cast<int>(fileName.size() - dot);
     int length = static_cast<int>(fileName.size()) - extensionLength - (IsLibraryPath(modulePath) ? 1 : 2);
-    return Upper(fileName.substr(0, static_cast<size_t>(std::max(length, 6))));
+    return UpperCase(fileName.substr(0, static_cast<size_t>(std::max(length, 6))));
 }
 
 bool TfrmBaseGene::RunsAsLibrary() const { return IsLibraryPath(ModulePath); }
@@ -228,7 +224,6 @@ void TfrmBaseGene::InitFormParams() {
     SetConditionCount(0);
 }
 
-
 void TfrmBaseGene::LookupTitle() {
     Variant row;
     try {
@@ -250,7 +245,6 @@ void TfrmBaseGene::SetConditionCount(int n) {
     // program's own conditions; after that it is the new total.
     ConditionCount = n + (ReservedCount < ConditionCount ? 0 : ReservedCount);
 }
-
 
 // --- Show, host-driven run, closing -----------------------------------------------------------
 

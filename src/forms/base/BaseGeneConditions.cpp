@@ -9,22 +9,11 @@
 #include "platform/Clock.h"
 #include "platform/Mask.h"
 #include "runtime/LibStrs.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
     return !prefix.empty() && text.compare(0, prefix.size(), prefix) == 0;
@@ -36,7 +25,7 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 }
 
 // Byte comparison with ASCII letters folded to upper case.
-int CompareText(const std::string& a, const std::string& b) { return Upper(a).compare(Upper(b)); }
+int CompareText(const std::string& a, const std::string& b) { return UpperCase(a).compare(UpperCase(b)); }
 
 }  // namespace
 
@@ -94,7 +83,7 @@ bool TfrmBaseGene::CollectConditions() {
 }
 
 bool TfrmBaseGene::GetEnvironment(Variant& env, int) {
-    env[1] = Variant(Upper(ProgramId));
+    env[1] = Variant(UpperCase(ProgramId));
     env[2] = Variant(EnvCount);
     env[3] = Variant(ConditionCount);
     env[4] = Variant(CompanyId);
@@ -102,7 +91,7 @@ bool TfrmBaseGene::GetEnvironment(Variant& env, int) {
     env[6] = Variant(DbName);
     env[7] = Variant::FromDate(Now());
     env[8] = Variant(ServerClassName);
-    env[9] = Variant(Upper(ProgramKind));
+    env[9] = Variant(UpperCase(ProgramKind));
     return true;
 }
 

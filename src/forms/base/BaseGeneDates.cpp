@@ -7,16 +7,11 @@
 
 #include "forms/base/BaseGene.h"
 #include "runtime/LibStrs.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // A decimal integer with optional surrounding blanks and sign; false for anything else
 // (also for numbers beyond the range of int).

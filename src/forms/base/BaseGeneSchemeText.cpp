@@ -12,18 +12,13 @@
 #include "controls/SelectPnl.h"
 #include "platform/ComboBox.h"
 #include "runtime/LibStrs.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // Component and property of a key; false when either part is missing.
 bool SplitKey(const std::string& key, std::string& component, std::string& property) {

@@ -11,20 +11,11 @@
 #include "runtime/LibStrs.h"
 #include "runtime/TrovaneINI.h"
 #include "runtime/ZARiviZuzuNewFileU.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
 namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // Lets the window stay responsive around the job (not during it).
 void ProcessPendingMessages() { Application().ProcessMessages(); }
@@ -40,7 +31,7 @@ bool TfrmBaseGene::FindServerModule(const std::vector<std::string>& folders, std
     auto updated = [&](const std::string& candidate) {
         std::string description;
         try {
-            description = VarToStr(OleCall(Manager, "GetFileList", {Variant::ArrayOf({Variant(Lower(fileName))})}));
+            description = VarToStr(OleCall(Manager, "GetFileList", {Variant::ArrayOf({Variant(LowerCase(fileName))})}));
         } catch (const Exception&) {
             description.clear();
         }
@@ -49,7 +40,7 @@ bool TfrmBaseGene::FindServerModule(const std::vector<std::string>& folders, std
     };
     const std::string* packageFolder = nullptr;
     for (const std::string& folder : folders) {
-        if (!packageFolder && Upper(folder).find("S_PKG") != std::string::npos) packageFolder = &folder;
+        if (!packageFolder && UpperCase(folder).find("S_PKG") != std::string::npos) packageFolder = &folder;
         const std::string candidate = folder + fileName;
         if (!ResolveLibraryPath(candidate).empty() && updated(candidate)) {
             path = candidate;
@@ -85,7 +76,7 @@ bool TfrmBaseGene::RunServerModule(const std::string& jobNumber, const std::stri
             getController = library.Function<GetSvrControllerFn>(kGetSvrControllerExport);
         }
         if (TSvrController* controller = getController ? getController() : nullptr) {
-            const std::string upperKind = Upper(kind);
+            const std::string upperKind = UpperCase(kind);
             const Variant params =
                 upperKind != "B"
                     ? Variant::ArrayOf({Variant(jobNumber), Variant(formatCode), Variant(companyId), Variant(userId),
