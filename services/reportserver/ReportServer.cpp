@@ -59,7 +59,7 @@ Variant ReportServer::Queue(const Variant& package, const std::string& kind, con
         return std::string("ERROR");
     }
     std::lock_guard lock(store_->Mutex);
-    char number[16];
+    char number[24];
     std::snprintf(number, sizeof number, "%08ld", ++store_->LastJob);
     store_->Jobs.push_back(report::Job{number, kind, machine, kind == "Q" ? "Queued" : "Registered", Variant(), package});
     lastError_.clear();
