@@ -127,17 +127,10 @@ CheckForm::CheckForm() {
     TfrmCheckTest::WantF2Window = false;
 }
 
-CheckForm::~CheckForm() {
-    for (TfrmBaseGene* form : forms_)
-        if (Application().IsWindow(handles_[form])) TObject::Free(form);
-}
+CheckForm::~CheckForm() = default;
 
 TfrmCheckTest* CheckForm::Shown() {
-    auto* form = dynamic_cast<TfrmCheckTest*>(TfrmCheckTest::StaticClass().Create(nullptr));
-    form->SetModulePath(kTestModulePath);
-    form->Manager = CreateOleObject("OstrelWorkCenter.Manager");
-    forms_.push_back(form);
-    handles_[form] = form->Handle();
+    auto* form = CreateForm<TfrmCheckTest>();
     EXPECT_TRUE(form->Setup(HostParams()));
     form->Show();
     dialogs_->Clear();

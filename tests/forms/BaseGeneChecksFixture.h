@@ -64,8 +64,6 @@ protected:
     // Types the characters one by one into the active control.
     static void Type(TfrmCheckTest* form, const std::string& text);
 
-    std::vector<TfrmBaseGene*> forms_;
-    std::map<TfrmBaseGene*, HWND> handles_;
 };
 
 }  // namespace znp::test

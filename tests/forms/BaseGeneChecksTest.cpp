@@ -127,11 +127,7 @@ TEST_F(DateChecks, DateFieldListsMergeByLevel) {
     TfrmCheckTest* form = Shown();
     EXPECT_EQ(form->DateFields, "sp05,edDate,edPlain,edPrintDate");
 
-    auto* report = dynamic_cast<TfrmKvtr42*>(TfrmKvtr42::StaticClass().Create(nullptr));
-    report->SetModulePath(kTestModulePath);
-    report->Manager = CreateOleObject("OstrelWorkCenter.Manager");
-    forms_.push_back(report);
-    handles_[report] = report->Handle();
+    auto* report = CreateForm<TfrmKvtr42>();
     ASSERT_TRUE(report->Setup(HostParams()));
     EXPECT_EQ(report->DateFields, "sp02,sp03,edDate,meStartDate,meEndDate,edPrintDate");
 
@@ -348,11 +344,7 @@ TEST_F(RequiredFields, AnEmptyFieldOnThePeriodicPageKeepsPeriodicMode) {
 }
 
 TEST_F(RequiredFields, WithoutAPeriodicButtonOnlyTheCheckDecides) {
-    auto* form = dynamic_cast<TfrmTestGene*>(TfrmTestGene::StaticClass().Create(nullptr));
-    form->SetModulePath(kTestModulePath);
-    form->Manager = CreateOleObject("OstrelWorkCenter.Manager");
-    forms_.push_back(form);
-    handles_[form] = form->Handle();
+    auto* form = CreateForm();
     ASSERT_TRUE(form->Setup(HostParams()));
     form->Show();
     fakes_.Manager().SetMessage("E", "000037", "必须输入");

@@ -120,17 +120,9 @@ protected:
         fakes_.Manager().SetMessage("W", "000003", "W3 %s %s %s");
         fakes_.Manager().SetMessage("I", "000003", "I3 [%s]");
     }
-    ~Conditions() override {
-        for (auto& [form, handle] : forms_)
-            if (Application().IsWindow(handle)) TObject::Free(form);
-    }
-
     // A set-up form of the test level with the date layout Type and Separator.
     TfrmCondGene* Open(const std::string& dateType = "1", const std::string& separator = "/") {
-        auto* form = dynamic_cast<TfrmCondGene*>(TfrmCondGene::StaticClass().Create(nullptr));
-        form->SetModulePath(kTestModulePath);
-        form->Manager = CreateOleObject("OstrelWorkCenter.Manager");
-        forms_.emplace_back(form, form->Handle());
+        auto* form = CreateForm<TfrmCondGene>();
         EXPECT_TRUE(form->Setup(HostParams()));
         Layout(form, dateType, separator);
         dialogs_->Clear();
@@ -147,8 +139,6 @@ protected:
         if (auto* c = dynamic_cast<TControl*>(static_cast<TComponent*>(control))) c->SetParent(form->tsOption1);
         return control;
     }
-
-    std::vector<std::pair<TfrmBaseGene*, HWND>> forms_;
 };
 
 // --- The condition package -------------------------------------------------------------------

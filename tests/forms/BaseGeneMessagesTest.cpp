@@ -19,29 +19,15 @@ namespace {
 
 class Messages : public FormTest {
 protected:
-    TfrmTestGene* Create() {
-        auto* form = dynamic_cast<TfrmTestGene*>(TfrmTestGene::StaticClass().Create(nullptr));
-        form->SetModulePath(kTestModulePath);
-        form->Manager = CreateOleObject("OstrelWorkCenter.Manager");
-        forms_.push_back(form);
-        handles_[form] = form->Handle();
-        return form;
-    }
     // A form set up and shown, so that its controls can take the focus.
     TfrmTestGene* CreateShown() {
-        auto* form = Create();
+        auto* form = CreateForm();
         EXPECT_TRUE(form->Setup(HostParams()));
         form->Show();
         dialogs_->Clear();
         return form;
     }
     const MessageBoxRequest& LastBox() const { return dialogs_->Records().back().Request; }
-    ~Messages() override {
-        for (TfrmBaseGene* form : forms_)
-            if (Application().IsWindow(handles_[form])) TObject::Free(form);
-    }
-    std::vector<TfrmBaseGene*> forms_;
-    std::map<TfrmBaseGene*, HWND> handles_;
 };
 
 TEST_F(Messages, IdentifiersAreResolvedFilledLoggedAndShownByTheirType) {
@@ -75,7 +61,7 @@ TEST_F(Messages, IdentifiersAreResolvedFilledLoggedAndShownByTheirType) {
         {"I;000001;1;2;3;4;5;6;7;8;9;10;11", "I", "000001", "%9:s", "10;11", true, TMsgDlgType::mtInformation},
     };
     for (const Case& c : cases) {
-        auto* form = Create();
+        auto* form = CreateForm();
         form->MessageIdLog.clear();
         form->MessageTextLog.clear();
         dialogs_->Clear();
@@ -98,7 +84,7 @@ TEST_F(Messages, IdentifiersAreResolvedFilledLoggedAndShownByTheirType) {
 }
 
 TEST_F(Messages, TheLogsKeepEveryIdButEachTextOnceAndAnEmptyTextClearsThem) {
-    auto* form = Create();
+    auto* form = CreateForm();
     fakes_.Manager().SetMessage("E", "000037", "必须输入");
     form->ShowMessageId("E;000037");
     form->ShowMessageId("E;000037");
@@ -124,7 +110,7 @@ TEST_F(Messages, TheLogsKeepEveryIdButEachTextOnceAndAnEmptyTextClearsThem) {
 }
 
 TEST_F(Messages, WithoutACatalogueTheFallbackTextNamesTypeAndNumber) {
-    auto* form = Create();
+    auto* form = CreateForm();
     form->Manager = Variant();
     EXPECT_EQ(form->GetMessageText("E", "000038"), "Can not Get Message\rType= E, ID= 000038 ");
     form->ShowMessageId("W;000014");
@@ -152,7 +138,7 @@ TEST_F(Messages, WhileCancelHasTheFocusNothingIsShownOrLogged) {
 }
 
 TEST_F(Messages, ShowMessageFmtUsesTheDefaultButtonsOfTheTypeAndLogsNothing) {
-    auto* form = Create();
+    auto* form = CreateForm();
     struct Case {
         const char* type;
         TMsgDlgType kind;
@@ -181,7 +167,7 @@ TEST_F(Messages, ShowMessageFmtUsesTheDefaultButtonsOfTheTypeAndLogsNothing) {
 }
 
 TEST_F(Messages, TheBoxCarriesTheFormsCaptionTranslatedButtonCaptionsAndTheConvertersFont) {
-    auto* form = Create();
+    auto* form = CreateForm();
     form->SetCaption("叫修单列表[8.7]");
     dialogs_->AnswerNextBox(mrCancel);
     EXPECT_EQ(form->ShowDialog("继续?", TMsgDlgType::mtConfirmation, mbYesNoCancel), mrCancel);
@@ -194,14 +180,14 @@ TEST_F(Messages, TheBoxCarriesTheFormsCaptionTranslatedButtonCaptionsAndTheConve
 
     // An English interface keeps the platform's captions.
     SetAnsiCodePage("437");
-    auto* english = Create();
+    auto* english = CreateForm();
     english->ShowDialog("Go on?", TMsgDlgType::mtConfirmation, mbOKCancel);
     EXPECT_TRUE(LastBox().ButtonCaptions.empty());
     SetAnsiCodePage("936");
 }
 
 TEST_F(Messages, DuringAPageChangeOnlyErrorBoxesAreShown) {
-    auto* form = Create();
+    auto* form = CreateForm();
     form->PageChanging = true;
     EXPECT_EQ(form->ShowDialog("warn", TMsgDlgType::mtWarning, mbOKCancel), mrNone);
     form->ShowMessageId("W;000004;x");

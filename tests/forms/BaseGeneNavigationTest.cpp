@@ -117,7 +117,7 @@ TEST_F(Navigation, EscClosesTheForm) {
     TfrmCheckTest* form = Shown();
     form->PressKey(VK_ESCAPE);
     Application().ProcessMessages();
-    EXPECT_FALSE(Application().IsWindow(handles_[form]));
+    EXPECT_FALSE(IsAlive(form));
 }
 
 TEST_F(Navigation, EnterInAThreeLineMemo) {

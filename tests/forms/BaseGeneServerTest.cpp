@@ -58,16 +58,8 @@ private:
 
 class Server : public FormTest {
 protected:
-    TfrmTestGene* Create() {
-        auto* form = dynamic_cast<TfrmTestGene*>(TfrmTestGene::StaticClass().Create(nullptr));
-        form->SetModulePath(kTestModulePath);
-        form->Manager = CreateOleObject("OstrelWorkCenter.Manager");
-        forms_.push_back(form);
-        handles_[form] = form->Handle();
-        return form;
-    }
     TfrmTestGene* CreateSetUp() {
-        auto* form = Create();
+        auto* form = CreateForm();
         EXPECT_TRUE(form->Setup(HostParams()));
         dialogs_->Clear();
         fakes_.Log().Clear();
@@ -80,18 +72,12 @@ protected:
         std::ofstream(installation_->Folder() + "/TrovaneC.ini")
             << "[Server Information]\nComputerName=" << address << "\nServerPort=" << port << "\n";
     }
-    ~Server() override {
-        for (TfrmBaseGene* form : forms_)
-            if (Application().IsWindow(handles_[form])) TObject::Free(form);
-    }
-    std::vector<TfrmBaseGene*> forms_;
-    std::map<TfrmBaseGene*, HWND> handles_;
 };
 
 // --- Connection and server object -----------------------------------------------------------
 
 TEST_F(Server, TheServerOnThisMachineIsCreatedLocallyAndSurvivesTheDestroyHandler) {
-    auto* form = Create();
+    auto* form = CreateForm();
     ASSERT_TRUE(form->Setup(HostParams()));
     EXPECT_TRUE(form->LocalServer);
     EXPECT_EQ(fakes_.ServerCreations, 1);
@@ -104,7 +90,7 @@ TEST_F(Server, TheServerOnThisMachineIsCreatedLocallyAndSurvivesTheDestroyHandle
 }
 
 TEST_F(Server, AnEarlierMessageSkipsTheConnectionIsShownAgainAndNoServerFollows) {
-    auto* form = Create();
+    auto* form = CreateForm();
     fakes_.Manager().SetMessage("E", "000038", "参数不足");
     fakes_.Manager().SetMessage("E", "000006", "无法连接");
     EXPECT_FALSE(form->Setup(HostParams(4)));
@@ -124,7 +110,7 @@ TEST_F(Server, ARemoteServerThatDoesNotAnswerLeavesNoServerObject) {
         port = probe.Port();
     }
     UseServer("127.0.0.2", port);
-    auto* form = Create();
+    auto* form = CreateForm();
     fakes_.Manager().SetMessage("E", "000006", "无法连接");
     EXPECT_FALSE(form->Setup(HostParams()));
     EXPECT_FALSE(form->LocalServer);
@@ -139,7 +125,7 @@ TEST_F(Server, ARemoteConnectionReallyConnectsAndTheDestroyHandlerDisconnects) {
     Listener listener("127.0.0.3");
     ASSERT_TRUE(listener.Ok());
     UseServer("127.0.0.3", listener.Port());
-    auto* form = Create();
+    auto* form = CreateForm();
     // Nothing speaks the application-server protocol there yet: no server object.
     EXPECT_FALSE(form->Setup(HostParams()));
     EXPECT_TRUE(form->MainMidas->Connected());
@@ -150,7 +136,7 @@ TEST_F(Server, ARemoteConnectionReallyConnectsAndTheDestroyHandlerDisconnects) {
 }
 
 TEST_F(Server, AFailingServerCreationIsRecordedAndReportedAsNoServer) {
-    auto* form = Create();
+    auto* form = CreateForm();
     fakes_.FailServerCreation = true;
     EXPECT_FALSE(form->Setup(HostParams()));
     EXPECT_EQ(form->MessageIdLog, "E;-1; E;000006; ");
@@ -162,7 +148,7 @@ TEST_F(Server, AFailingServerCreationIsRecordedAndReportedAsNoServer) {
 TEST_F(Server, MissingOrFailingServiceObjectsAreLeftEmptyAndSetupGoesOn) {
     fakes_.Manager().FailOn("Com_Counter");
     fakes_.Manager().NoValidator = true;
-    auto* form = Create();
+    auto* form = CreateForm();
     ASSERT_TRUE(form->Setup(HostParams()));
     EXPECT_FALSE(form->Counter.IsObject());
     EXPECT_FALSE(form->Validator.IsObject());
@@ -188,13 +174,13 @@ TEST_F(Server, SystemParametersOfAnyShapeNeverStopTheForm) {
                                Variant::Array({{0, 0}, {0, 1}})};
     for (const Variant& answer : answers) {
         fakes_.Counter().Method("GetSysInfo", 1, [answer](std::vector<Variant>&) { return answer; });
-        auto* form = Create();
+        auto* form = CreateForm();
         ASSERT_TRUE(form->Setup(HostParams()));
         EXPECT_EQ(form->GetSysParam("Sys001"), "");
         EXPECT_EQ(form->GetSysParam("SYS010"), "商品分类方式四");
     }
     fakes_.Counter().FailOn("GetSysInfo");
-    auto* failing = Create();
+    auto* failing = CreateForm();
     ASSERT_TRUE(failing->Setup(HostParams()));
     EXPECT_TRUE(failing->Counter.IsObject()) << "GetSysParam swallows its own failure";
     EXPECT_EQ(failing->GetSysParam("SYS007"), "商品分类方式一");
@@ -205,7 +191,7 @@ TEST_F(Server, DatabaseTextsAreConvertedForTheInterfaceAndBack) {
     std::ofstream(installation_->Folder() + "/TrovaneC.ini", std::ios::app) << "[CodePage]\nUICodePage=936\nDBCodePage=950\n";
     fakes_.Manager().SetMessage("E", "000006", Big5(u"無法連接"));
     fakes_.Counter().SetSysParam("SYS026", Big5(u"報表"));
-    auto* form = Create();
+    auto* form = CreateForm();
     ASSERT_EQ(form->DBConvertKind(), 1);
     ASSERT_TRUE(form->Setup(HostParams()));
     EXPECT_EQ(form->GetMessageText("E", "000006"), "无法连接");

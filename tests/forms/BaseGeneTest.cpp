@@ -37,27 +37,10 @@ TEST(ProgramId, DerivedFromTheModuleFileName) {
     }
 }
 
-class BaseGene : public FormTest {
-protected:
-    template <class T = TfrmTestGene>
-    T* Create() {
-        auto* form = dynamic_cast<T*>(T::StaticClass().Create(nullptr));
-        form->SetModulePath(kTestModulePath);
-        form->Manager = CreateOleObject("OstrelWorkCenter.Manager");
-        forms_.push_back(form);
-        handles_[form] = form->Handle();
-        return form;
-    }
-    ~BaseGene() override {
-        for (TfrmBaseGene* form : forms_)
-            if (Application().IsWindow(handles_[form])) TObject::Free(form);
-    }
-    std::vector<TfrmBaseGene*> forms_;
-    std::map<TfrmBaseGene*, HWND> handles_;
-};
+class BaseGene : public FormTest {};
 
 TEST_F(BaseGene, SetupConnectsToTheReportServerOnThisMachine) {
-    auto* form = Create();
+    auto* form = CreateForm();
     fakes_.Counter().SetSysParam("ZNP002", "8.7");
     fakes_.Validator().SetProgram("KVTR42", "叫修单列表", true);
     ASSERT_TRUE(form->Setup(HostParams()));
@@ -80,18 +63,18 @@ TEST_F(BaseGene, SetupConnectsToTheReportServerOnThisMachine) {
 }
 
 TEST_F(BaseGene, TheBaseLevelNamesNoServerSoSetupFails) {
-    auto* form = Create<TfrmBaseGene>();
+    auto* form = CreateForm<TfrmBaseGene>();
     form->SetName("frmKVTR42");
     fakes_.Manager().SetMessage("E", "000006", "连不上");
     EXPECT_FALSE(form->Setup(HostParams()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"连不上"}) << "the form's own box, without the converter's margin";
     EXPECT_EQ(form->MessageIdLog, "E;000006; ");
     Application().ProcessMessages();
-    EXPECT_FALSE(Application().IsWindow(handles_[form])) << "the close request freed the form";
+    EXPECT_FALSE(IsAlive(form)) << "the close request freed the form";
 }
 
 TEST_F(BaseGene, AFormOfAnotherProgramShowsTheMismatchAndNeverConnects) {
-    auto* form = Create();
+    auto* form = CreateForm();
     form->SetName("frmABD10");
     EXPECT_TRUE(form->Setup(HostParams()));
     EXPECT_EQ(form->MessageIdLog, "E;000036; ");
@@ -99,7 +82,7 @@ TEST_F(BaseGene, AFormOfAnotherProgramShowsTheMismatchAndNeverConnects) {
     EXPECT_FALSE(form->ServerObject.IsObject());
     EXPECT_EQ(fakes_.Log().Count("ReportServer", "GetPower"), 0);
     Application().ProcessMessages();
-    EXPECT_FALSE(Application().IsWindow(handles_[form]));
+    EXPECT_FALSE(IsAlive(form));
 }
 
 TEST_F(BaseGene, BadHostArraysFailWithTheErrorLoggedAndTheFormUsable) {
@@ -114,7 +97,7 @@ TEST_F(BaseGene, BadHostArraysFailWithTheErrorLoggedAndTheFormUsable) {
     };
     int index = 0;
     for (const Variant& params : cases) {
-        auto* form = Create();
+        auto* form = CreateForm();
             dialogs_->Clear();
         EXPECT_FALSE(form->Setup(params)) << index;
         EXPECT_NE(form->MessageIdLog.find("E;-1; "), std::string::npos) << index << ": " << form->MessageIdLog;
@@ -123,12 +106,12 @@ TEST_F(BaseGene, BadHostArraysFailWithTheErrorLoggedAndTheFormUsable) {
 }
 
 TEST_F(BaseGene, ManagerFailuresDecideBetweenFailureAndDefaultProductCode) {
-    auto* form = Create();
+    auto* form = CreateForm();
     fakes_.Manager().FailOn("ProductID");
     EXPECT_TRUE(form->Setup(HostParams()));
     EXPECT_EQ(form->ProductCode, 3);
 
-    auto* second = Create();
+    auto* second = CreateForm();
     fakes_.Manager().FailOn("VersionType", "no version");
     EXPECT_FALSE(second->Setup(HostParams()));
     EXPECT_EQ(second->MessageIdLog, "E;-1; ");
@@ -137,7 +120,7 @@ TEST_F(BaseGene, ManagerFailuresDecideBetweenFailureAndDefaultProductCode) {
 }
 
 TEST_F(BaseGene, ConditionCountGrowsByLevel) {
-    auto* form = Create<TfrmKvtr42>();
+    auto* form = CreateForm<TfrmKvtr42>();
     ASSERT_TRUE(form->Setup(HostParams()));
     EXPECT_EQ(form->ConditionCount, 14);
     EXPECT_EQ(form->EnvCount, 14);
@@ -145,7 +128,7 @@ TEST_F(BaseGene, ConditionCountGrowsByLevel) {
     form->SetConditionCount(17);
     EXPECT_EQ(form->ConditionCount, 17);
 
-    auto* base = Create();
+    auto* base = CreateForm();
     ASSERT_TRUE(base->Setup(HostParams()));
     EXPECT_EQ(base->ConditionCount, 1);
     EXPECT_EQ(base->EnvCount, 9);
@@ -160,14 +143,14 @@ TEST_F(BaseGene, ConditionCountGrowsByLevel) {
 }
 
 TEST_F(BaseGene, TitleLookupFallsBackToTheIdAndUsesTheEnglishNameOn437) {
-    auto* failing = Create();
+    auto* failing = CreateForm();
     fakes_.Validator().FailOn("QueryData");
     ASSERT_TRUE(failing->Setup(HostParams()));
     EXPECT_EQ(failing->ProgramTitle, "");  // a query that fails answers nothing, it does not raise
     fakes_.Validator().StopFailing("QueryData");
 
     SetAnsiCodePage("437");
-    auto* english = Create();
+    auto* english = CreateForm();
     fakes_.Validator().SetProgram("KVTR42", "叫修单列表", false, false, "Repair Call List");
     ASSERT_TRUE(english->Setup(HostParams()));
     EXPECT_EQ(english->ProgramTitle, "Repair Call List");
@@ -176,7 +159,7 @@ TEST_F(BaseGene, TitleLookupFallsBackToTheIdAndUsesTheEnglishNameOn437) {
 }
 
 TEST_F(BaseGene, SystemParametersComeFromTheCacheWithClassificationDefaults) {
-    auto* form = Create();
+    auto* form = CreateForm();
     fakes_.Counter().SetSysParam("Sys001", "3");
     ASSERT_TRUE(form->Setup(HostParams()));
     EXPECT_EQ(form->GetSysParam("sys001"), "3");
@@ -184,14 +167,14 @@ TEST_F(BaseGene, SystemParametersComeFromTheCacheWithClassificationDefaults) {
     EXPECT_EQ(form->GetSysParam("nothing"), "");
     // The form reads its code pages when it is created.
     SetAnsiCodePage("437");
-    auto* english = Create();
+    auto* english = CreateForm();
     ASSERT_TRUE(english->Setup(HostParams()));
     EXPECT_EQ(english->GetSysParam("SYS009"), "Inv.Cate.3");
     SetAnsiCodePage("936");
 }
 
 TEST_F(BaseGene, ShowSetsTheCaptionFromTitleAndVersion) {
-    auto* form = Create();
+    auto* form = CreateForm();
     fakes_.Counter().SetSysParam("ZNP002", "8.7");
     fakes_.Validator().SetProgram("KVTR42", "叫修单列表");
     ASSERT_TRUE(form->Setup(HostParams()));
@@ -214,7 +197,7 @@ TEST_F(BaseGene, HostDrivenRunsByMode) {
     const Case cases[] = {{0, false, {}, true}, {1, true, {}, true}, {2, true, {}, false},
                           {3, false, {3}, false}, {4, false, {4}, false}, {-1, true, {}, false}};
     for (const Case& c : cases) {
-        auto* form = Create();
+        auto* form = CreateForm();
         ASSERT_TRUE(form->Setup(HostParams()));
         Variant p = values(good);
         p[1][0] = Variant(c.mode);
@@ -229,7 +212,7 @@ TEST_F(BaseGene, HostDrivenRunsByMode) {
 TEST_F(BaseGene, HostDrivenValuesNamingAMissingOrUnsuitableComponentRunNothing) {
     const char* names[] = {"noSuchControl", "Splitter1", "MainMidas"};
     for (const char* name : names) {
-        auto* form = Create();
+        auto* form = CreateForm();
         ASSERT_TRUE(form->Setup(HostParams()));
         dialogs_->Clear();
         Variant entries = Variant::ArrayOf({Variant::ArrayOf({Variant("edPrintDate"), Variant("x")}),
@@ -244,7 +227,7 @@ TEST_F(BaseGene, HostDrivenValuesNamingAMissingOrUnsuitableComponentRunNothing) 
 }
 
 TEST_F(BaseGene, PositionalValuesAreNotSupported) {
-    auto* form = Create();
+    auto* form = CreateForm();
     ASSERT_TRUE(form->Setup(HostParams()));
     form->RunWithParams(Variant::ArrayOf({Variant(false), Variant::ArrayOf({Variant(1), Variant::ArrayOf({Variant(false),
                                                                          Variant::ArrayOf({Variant("x")})})})}));
@@ -254,8 +237,7 @@ TEST_F(BaseGene, PositionalValuesAreNotSupported) {
 
 TEST_F(BaseGene, StandAloneModuleSetsItselfUpWithTheHarness) {
     auto* form = dynamic_cast<TfrmTestGene*>(TfrmTestGene::StaticClass().Create(nullptr));
-    forms_.push_back(form);
-    handles_[form] = form->Handle();
+    Track(form);
     form->Manager = CreateOleObject("OstrelWorkCenter.Manager");
     form->SetModulePath("/opt/znp/KVTR42xy");
     EXPECT_EQ(form->UserId, "796");
