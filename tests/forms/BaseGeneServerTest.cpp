@@ -20,6 +20,7 @@
 #include "platform/Buttons.h"
 #include "platform/ClassRegistry.h"
 #include "platform/SystemInfo.h"
+#include "runtime/CodeConverter.h"
 #include "runtime/TranslatorTestSupport.h"
 
 using namespace znp;
@@ -552,6 +553,30 @@ TEST_F(ServerModule, TheFirstUsableCopyIsTakenAndAMissingOneIsFetchedIntoThePack
     std::string path = "x";
     EXPECT_FALSE(form->FindServerModule({}, path));
     EXPECT_EQ(path, "");
+}
+
+}  // namespace
+
+namespace {
+
+// The scheme data set on a Big5 interface over a GB database: captions and texts are shown in
+// Big5, and what the user enters is stored in GB.
+TEST_F(Server, DataSetTextsCrossTheCodePageBoundary) {
+    test::ScopedTranslatorPath translator;
+    fakes_.ReportServer().Schemes.push_back({"月报", "U01", "KVTR42", "", "", "20240105"});
+    TfrmTestGene* form = CreateSetUp();
+    form->ZnConverter->Configure("936", "950", "936", 2, 2);
+    OleCall(form->ServerObject, "LoadTable", {Variant::ArrayOf({Variant("U01"), Variant("KVTR42")})});
+    TClientDataSet& schemes = *form->ClientDataSet1;
+    schemes.Open();
+    schemes.Fields()[0]->DisplayLabel = "条件名称";
+    form->TranslateDataSets();
+    TField& name = *schemes.Fields()[0];
+    EXPECT_EQ(name.DisplayLabel, test::Big5(u"條件名稱"));
+    EXPECT_EQ(name.Text(), test::Big5(u"月報"));
+    schemes.Edit();
+    name.SetText(test::Big5(u"週報"));
+    EXPECT_EQ(name.AsString(), "周报") << "stored in the database's code page";
 }
 
 }  // namespace

@@ -14,12 +14,24 @@ void TfrmBaseGene::LoadPhrase(TControl* control) {
     if (!phrase.empty()) control->SetText(phrase);
 }
 
+// The data sets hold database texts: their captions are shown in the user interface's code page,
+// and their text fields convert on the way to and from the user. Fields exist once a data set is
+// open, so the scheme store runs this again after opening its data set.
 void TfrmBaseGene::TranslateDataSets() {
-    for (TComponent* component : OwnedComponents())
-        if (auto* dataSet = dynamic_cast<TwwClientDataSet*>(component)) {
-            dataSet->DisableControls();
-            dataSet->EnableControls();
+    for (TComponent* component : OwnedComponents()) {
+        auto* dataSet = dynamic_cast<TwwClientDataSet*>(component);
+        if (!dataSet) continue;
+        dataSet->DisableControls();
+        for (const auto& field : dataSet->Fields()) {
+            field->DisplayLabel = ToUI(field->DisplayLabel);
+            if (field->DataType() != TFieldType::ftString) continue;
+            if (!field->OnGetText)
+                field->OnGetText = [this](TField& sender, std::string& text, bool) { text = ToUI(sender.AsString()); };
+            if (!field->OnSetText)
+                field->OnSetText = [this](TField& sender, const std::string& text) { sender.SetValue(Variant(FromUI(text))); };
         }
+        dataSet->EnableControls();
+    }
 }
 
 // Operations whose base behaviour is to do nothing or to answer a fixed value.
