@@ -1,4 +1,6 @@
-// The scheme pane: the list of saved condition schemes and its buttons.
+// The scheme pane: the list of saved condition schemes and its buttons. The scheme store is not
+// built yet: until it is, the list stays empty and its buttons do nothing (SaveScheme answers
+// false), so no half-saved scheme can reach the server.
 #include "forms/base/BaseGene.h"
 
 namespace znp {
