@@ -5,6 +5,7 @@
 
 #include "Kvtr42C/Exception.h"
 #include "ReportServer.h"
+#include "SchemeTable.h"
 #include "ServerStore.h"
 
 namespace znp::report {
@@ -89,16 +90,7 @@ Variant ReportServer::Records(const std::string& provider) {
         for (const Scheme& s : store_->Schemes)
             if (s.Creator == schemeUser_ && s.Programme == schemeProgram_) rows.push_back(s);
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const Scheme& a, const Scheme& b) { return a.Name < b.Name; });
-    Variant table = Variant::Array({{0, static_cast<int>(rows.size())}, {0, 5}});
-    const char* names[] = {"NCONDITION", "CREATOR", "PROGRAMME", "SCONDITION", "VCONDITION", "CREATE_DATE"};
-    for (int c = 0; c < 6; ++c) table.At(0, c) = names[c];
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const Scheme& s = rows[r];
-        const std::string* fields[] = {&s.Name, &s.Creator, &s.Programme, &s.Keys, &s.Value, &s.CreateDate};
-        for (int c = 0; c < 6; ++c) table.At(r + 1, c) = *fields[c];
-    }
-    return table;
+    return SchemeTable(std::move(rows));
 }
 
 }  // namespace znp::report

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "Kvtr42C/Exception.h"
+#include "fixture/TestPaths.h"
 #include "platform/ClassRegistry.h"
 #include "platform/DispatchObject.h"
 
@@ -15,32 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path BuildDir() {
-    if (const char* dir = std::getenv("KV_BUILD_DIR"); dir && *dir) return dir;
-    return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
+using test::BuildDir;
+using test::TempDir;
 
 fs::path HostObjectsLibrary() { return BuildDir() / "services" / "hostobjects" / "OstrelWorkCenter.so"; }
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "kvcrXXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    fs::path Write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name) << text;
-        return path_ / name;
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 class Echo : public DispatchObject {
 public:

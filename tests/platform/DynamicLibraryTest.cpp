@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fixture/TestPaths.h"
 #include "platform/ClassRegistry.h"
 #include "platform/DynamicLibrary.h"
 
@@ -15,35 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The build folder: KV_BUILD_DIR as ctest sets it, else the parent of this program's folder.
-fs::path BuildDir() {
-    if (const char* dir = std::getenv("KV_BUILD_DIR"); dir && *dir) return dir;
-    return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
+using test::BuildDir;
+using test::TempDir;
 
 fs::path HostObjectsDir() { return BuildDir() / "services" / "hostobjects"; }
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "kvdlXXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& Path() const { return path_; }
-    fs::path Touch(const std::string& relative) const {
-        fs::path file = path_ / relative;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file) << "";
-        return file;
-    }
-
-private:
-    fs::path path_;
-};
 
 // Keeps the search path and ZNP_LIBRARY_PATH of the process as they were.
 class DynamicLibraryTest : public ::testing::Test {
