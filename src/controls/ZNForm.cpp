@@ -9,6 +9,8 @@
 #include "runtime/CodeConverter.h"
 #include "runtime/LibStrs.h"
 
+KV_STORED_FORM(ZNForm)
+
 namespace znp {
 
 const ClassInfo& TZNForm::StaticClass() {
@@ -25,29 +27,7 @@ const ClassInfo& TZNForm::StaticClass() {
 TZNForm::TZNForm(TComponent* owner) : TForm(owner) {}
 
 void RegisterZNFormResource() {
-    RegisterFormResource("TZNForm", R"(object ZNForm: TZNForm
-  Left = 323
-  Top = 219
-  Width = 400
-  Height = 191
-  Caption = 'ZNForm'
-  Color = clBtnFace
-  Font.Charset = 1
-  Font.Height = -13
-  Font.Name = '宋体'
-  KeyPreview = True
-  Position = poScreenCenter
-  ShowHint = True
-  OnCreate = FormCreate
-  OnShow = FormShow
-  object ZnConverter: TCodeConverter
-    DesignType = dtClient
-  end
-  object LangController: TZnLangController
-    Active = False
-  end
-end
-)");
+    RegisterFormResource("TZNForm", std::string(storedforms::ZNForm()));
 }
 
 void TZNForm::Loaded() {

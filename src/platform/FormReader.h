@@ -28,6 +28,14 @@
 #include <string>
 #include <string_view>
 
+// A form level's stored form is the file "<Unit>.form" beside its unit; the build compiles it
+// into the library (cmake/EmbedForm.cmake) as znp::storedforms::<Unit>(). The unit declares it
+// at global scope with KV_STORED_FORM(<Unit>) and registers it:
+//   KV_STORED_FORM(BaseGene)
+//   ... RegisterFormResource("TfrmBaseGene", std::string(znp::storedforms::BaseGene()));
+#define KV_STORED_FORM(Unit) \
+    namespace znp::storedforms { std::string_view Unit(); }
+
 namespace znp {
 
 class TComponent;

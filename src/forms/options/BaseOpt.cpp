@@ -2,6 +2,8 @@
 
 #include "platform/FormReader.h"
 
+KV_STORED_FORM(BaseOpt)
+
 namespace znp {
 
 const ClassInfo& TfrmBaseOpt::StaticClass() {
@@ -33,7 +35,7 @@ void TfrmBaseOpt::btnCancelClick(TObject* sender) {
 
 void RegisterBaseOptClasses() {
     RegisterClass(TfrmBaseOpt::StaticClass());
-    RegisterFormResource("TfrmBaseOpt", "inherited frmBaseOpt: TfrmBaseOpt\nend\n");
+    RegisterFormResource("TfrmBaseOpt", std::string(storedforms::BaseOpt()));
 }
 
 }  // namespace znp

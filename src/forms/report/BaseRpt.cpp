@@ -2,6 +2,8 @@
 
 #include "platform/FormReader.h"
 
+KV_STORED_FORM(BaseRpt)
+
 namespace znp {
 
 const ClassInfo& TfrmBaseRpt::StaticClass() {
@@ -23,7 +25,7 @@ void TfrmBaseRpt::InitFormParams() {
 
 void RegisterBaseRptClasses() {
     RegisterClass(TfrmBaseRpt::StaticClass());
-    RegisterFormResource("TfrmBaseRpt", "inherited frmBaseRpt: TfrmBaseRpt\nend\n");
+    RegisterFormResource("TfrmBaseRpt", std::string(storedforms::BaseRpt()));
 }
 
 }  // namespace znp

@@ -2,6 +2,8 @@
 
 #include "platform/FormReader.h"
 
+KV_STORED_FORM(Kvtr42CF)
+
 namespace znp {
 
 const ClassInfo& TfrmKvtr42::StaticClass() {
@@ -21,7 +23,7 @@ void TfrmKvtr42::InitFormParams() {
 
 void RegisterKvtr42Classes() {
     RegisterClass(TfrmKvtr42::StaticClass());
-    RegisterFormResource("TfrmKvtr42", "inherited frmKvtr42: TfrmKvtr42\nend\n");
+    RegisterFormResource("TfrmKvtr42", std::string(storedforms::Kvtr42CF()));
 }
 
 }  // namespace znp
