@@ -121,6 +121,9 @@ public:
     bool SystemPageArranged = false;
     bool LocalServer = false;
     bool TextsCollected = false;
+    // The last RunServerModule ran the module and the run raised (as opposed to finding no
+    // module to run).
+    bool ServerModuleRaised = false;
     bool RightsFlag7 = false;
     bool RightsFlag8 = false;
     std::u16string LimitsText;

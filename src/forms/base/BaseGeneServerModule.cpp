@@ -64,6 +64,7 @@ bool TfrmBaseGene::RunServerModule(const std::string& jobNumber, const std::stri
     (void)serverClass;
     ProcessPendingMessages();
     bool result = false;
+    ServerModuleRaised = false;
     try {
         TTrovaneIniS reader;
         std::vector<std::string> folders;
@@ -92,6 +93,7 @@ bool TfrmBaseGene::RunServerModule(const std::string& jobNumber, const std::stri
             } catch (const std::exception& e) {
                 // The module is outside code: whatever it raises is its failure, with its reason.
                 raised = true;
+                ServerModuleRaised = true;
                 RecordError(e.what());
             }
             try {

@@ -1,3 +1,4 @@
+#include "platform/SysUtils.h"
 #include "forms/report/Kvtr42CF.h"
 
 #include "platform/FormReader.h"
