@@ -145,7 +145,7 @@ protected:
     static std::string JoinRequired(const std::vector<std::string>& items);
     // The start moment of generation mode 2 (environment element 11); raises when it cannot be
     // computed.
-    Variant ScheduledStart();
+    double ScheduledStart();
 };
 
 void RegisterBaseOptClasses();

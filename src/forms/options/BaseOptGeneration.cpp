@@ -1,6 +1,7 @@
 // The generation time: the three modes, the required fields they bring, how a scheduling change
 // and the form's own required fields are merged, and the environment elements 9-12.
 #include "controls/ExtPageControl.h"
+#include "Kvtr42C/Protocol.h"
 #include "forms/options/BaseOpt.h"
 #include "platform/Buttons.h"
 #include "platform/Clock.h"
@@ -111,40 +112,40 @@ void TfrmBaseOpt::SetRequiredFields(const std::string& fields) {
 
 bool TfrmBaseOpt::GetEnvironment(Variant& env, int count) {
     if (!TfrmBaseGene::GetEnvironment(env, count)) return false;
+    using protocol::Environment;
+    Environment entries;
+    entries.ProgramKind = PeriodicMode() ? LowerCase(ProgramKind) : UpperCase(ProgramKind);
+    entries.StartAt = Now();
     bool result = true;
-    if (PeriodicMode()) env[9] = Variant(LowerCase(ProgramKind));
-    env[11] = Variant::FromDate(Now());
     if (rdoQueue && rdoQueue->Checked()) {
-        env[10] = Variant(0);
+        entries.GenerationMode = 0;
     } else if (rdoRealTime && rdoRealTime->Checked()) {
-        env[10] = Variant(1);
+        entries.GenerationMode = 1;
     } else {
-        env[10] = Variant(2);
+        entries.GenerationMode = 2;
         try {
-            env[11] = ScheduledStart();
+            entries.StartAt = ScheduledStart();
         } catch (const std::exception& e) {
             RecordError(e.what());
-            env[10] = Variant(0);
+            entries.GenerationMode = 0;
             ShowMessageId("E;000005;" + GetMessageText("I", "000009") + GetMessageText("I", "000010"));
             result = false;
         }
     }
-    env[12] = Variant(chkNotify && chkNotify->Checked() ? Notify.NotifyRecipients : std::string());
+    entries.Recipients = chkNotify && chkNotify->Checked() ? Notify.NotifyRecipients : std::string();
+    entries.WriteTo(env, Environment::kProgramKind, Environment::kRecipients);
     return result;
 }
 
 // Dates are read in the system date layout and the time from the three edits; a periodic
 // request starts at its first run at the schedule's run time, an hourly one at once.
-Variant TfrmBaseOpt::ScheduledStart() {
+double TfrmBaseOpt::ScheduledStart() {
     double date = 0;
     if (PeriodicMode()) {
         GetCycleMode();
         const std::string start = meStartDate ? DisplayToDateText(meStartDate->Text()) : std::string();
         Schedule.FirstRunDate = ComputeFirstRunDate(start);
-        const Variant& mode = Schedule.CycleMode;
-        if (mode.IsArray() && mode.DimCount() == 1 && mode.HighBound() >= mode.LowBound() &&
-            !IsEmptyOrNull(mode[mode.LowBound()]) && mode[mode.LowBound()].AsInteger() == 3)
-            return Variant::FromDate(Now());
+        if (protocol::CycleMode::FromVariant(Schedule.CycleMode).Kind == protocol::CycleMode::kHours) return Now();
         date = ParseYYYYMMDD(Schedule.FirstRunDate);
         if (edHour && sePeriodHour) edHour->SetText(sePeriodHour->Text());
         if (edMin && sePeriodMin) edMin->SetText(sePeriodMin->Text());
@@ -158,7 +159,7 @@ Variant TfrmBaseOpt::ScheduledStart() {
     const int minute = TimePart(edMin ? edMin->Text() : "", 59);
     const int second = TimePart(edSec ? edSec->Text() : "", 59);
     if (hour < 0 || minute < 0 || second < 0) throw Exception("No start time for the generation time");
-    return Variant::FromDate(date + (hour * 3600 + minute * 60 + second) / 86400.0);
+    return date + (hour * 3600 + minute * 60 + second) / 86400.0;
 }
 
 }  // namespace znp

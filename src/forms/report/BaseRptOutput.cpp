@@ -3,6 +3,7 @@
 // and scheme keys.
 #include "controls/F2Button.h"
 #include "platform/SysUtils.h"
+#include "Kvtr42C/Protocol.h"
 #include "forms/report/BaseRpt.h"
 #include "platform/Buttons.h"
 #include "platform/ComboBox.h"
@@ -52,8 +53,11 @@ void TfrmBaseRpt::ResetOptions() {
 bool TfrmBaseRpt::GetEnvironment(Variant& env, int count) {
     if (!TfrmBaseOpt::GetEnvironment(env, count)) return false;
     try {
-        env[13] = Variant(static_cast<int>(Output.OutputKinds & 7));
-        env[14] = Variant(Output.FormatCode);
+        using protocol::Environment;
+        Environment entries;
+        entries.OutputKinds = Output.OutputKinds & 7;
+        entries.FormatCode = Output.FormatCode;
+        entries.WriteTo(env, Environment::kOutputKinds, Environment::kFormatCode);
         return true;
     } catch (const std::exception& e) {
         RecordError(e.what());
