@@ -1,4 +1,5 @@
-// The publication of the report level's class and the registration of its stored form (BaseRpt.form).
+// The publication of the report level's class and the registration of its stored form
+// (BaseRpt.form).
 #include "controls/F2Button.h"
 #include "platform/SysUtils.h"
 #include "forms/report/BaseRpt.h"
