@@ -11,7 +11,7 @@ namespace {
 constexpr int kBevelWidth = 1;  // the borderless inner panels keep the platform's bevel width
 
 int TextHeight(const TControl& control) {
-    const int height = control.Font()->Height;
+    const int height = control.Font()->Height();
     return height < 0 ? -height : height;
 }
 

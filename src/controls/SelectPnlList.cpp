@@ -166,7 +166,7 @@ void TSelectPanel::RebuildRowBook() {
 }
 
 int TSelectPanel::LetterWidth() const {
-    const int height = ListView->Font()->Height < 0 ? -ListView->Font()->Height : ListView->Font()->Height;
+    const int height = ListView->Font()->PixelHeight();
     return (height + 1) / 2;  // "W" is one byte wide
 }
 

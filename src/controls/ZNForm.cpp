@@ -45,8 +45,8 @@ void TZNForm::FormCreate(TObject*) {
         if (english) {
             if (const PropInfo* font = component->ClassType().FindProperty("Font"); font && font->GetObject)
                 if (auto* f = dynamic_cast<TFont*>(font->GetObject(*component))) {
-                    f->Charset = 134;
-                    f->Name = "Tahoma";
+                    f->SetCharset(134);
+                    f->SetName("Tahoma");
                 }
         }
         AddDisabledImage(dynamic_cast<TControl*>(component));

@@ -109,8 +109,13 @@ void TSpeedButton::SetDown(bool value) {
     if (value == down_) return;
     if (down_ && !allowAllUp_) return;  // the down button of a group stays down
     down_ = value;
+    NotifyView(TViewAspect::Checked);
     if (value)
-        for (TSpeedButton* b : GroupMates()) b->down_ = false;
+        for (TSpeedButton* b : GroupMates())
+            if (b->down_) {
+                b->down_ = false;
+                b->NotifyView(TViewAspect::Checked);
+            }
 }
 
 void TSpeedButton::SetAllowAllUp(bool value) {

@@ -170,6 +170,16 @@ public:
         return Add(std::move(p));
     }
 
+    // A set property read and written through accessors.
+    template <class C, class T>
+    ClassInfo& SetProp(std::string name, T (C::*getter)() const, void (C::*setter)(T),
+                       std::vector<std::string> elementNames) {
+        PropInfo p{std::move(name), TypeKind::Set, std::move(elementNames), {}, {}, {}, {}, {}, {}, {}};
+        p.Get = [getter](const TObject& o) { return Variant(static_cast<int>((static_cast<const C&>(o).*getter)())); };
+        p.Set = [setter](TObject& o, const Variant& v) { (static_cast<C&>(o).*setter)(static_cast<T>(v.AsInteger())); };
+        return Add(std::move(p));
+    }
+
     // An object property (Font, Items, Lines ...).
     template <class C, class T>
     ClassInfo& Object(std::string name, T* (C::*getter)() const) {

@@ -176,6 +176,7 @@ void TPageControl::ChangeActivePage(TTabSheet* page) {
         if (form && old && form->ActiveControl() == old) form->SetActiveControl(page->CanFocus() ? page : static_cast<TWinControl*>(this));
     }
     activePage_ = page;
+    NotifyView(TViewAspect::Selection);
     if (old) old->SetVisible(false);
     if (form && page && form->ActiveControl() == page) {
         TWinControl* first = page->FindNextControl(nullptr, true, true, false);

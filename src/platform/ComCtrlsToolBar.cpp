@@ -38,13 +38,14 @@ int TToolButton::Index() const {
 void TToolButton::SetDown(bool value) {
     if (value == down_) return;
     down_ = value;
+    NotifyView(TViewAspect::Checked);
     TToolBar* bar = ToolBar();
     if (!value || !Grouped || !bar) return;
     // The group is the run of grouped check buttons around this one.
     auto inGroup = [](TToolButton* b) { return b->Grouped && b->Style == TToolButtonStyle::tbsCheck; };
     const int self = Index();
-    for (int i = self - 1; i >= 0 && inGroup(bar->Buttons(i)); --i) bar->Buttons(i)->down_ = false;
-    for (int i = self + 1; i < bar->ButtonCount() && inGroup(bar->Buttons(i)); ++i) bar->Buttons(i)->down_ = false;
+    for (int i = self - 1; i >= 0 && inGroup(bar->Buttons(i)); --i) bar->Buttons(i)->SetDown(false);
+    for (int i = self + 1; i < bar->ButtonCount() && inGroup(bar->Buttons(i)); ++i) bar->Buttons(i)->SetDown(false);
 }
 
 void TToolButton::Click() {

@@ -29,6 +29,7 @@ const ClassInfo& TComboBox::StaticClass() {
 }
 
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
+    items_->SetOnChange([this] { NotifyView(TViewAspect::Items); });
     TabStop = true;
     SetColor(clWindow);
     SetBounds(0, 0, 145, 21);
@@ -54,20 +55,21 @@ void TComboBox::SetItemIndex(int value) {
         return;
     }
     value = std::clamp(value, -1, items_->Count() - 1);
+    const int before = itemIndex_;
     itemIndex_ = value;
     TControl::SetText(value < 0 ? std::string() : (*items_)[value]);
+    if (before != itemIndex_) NotifyView(TViewAspect::Selection);
 }
 
 void TComboBox::SetText(const std::string& value) {
     const std::string text = textedit::ApplyCase(value, CharCase);
     const int index = items_->IndexOf(text);
-    if (Style == TComboBoxStyle::csDropDownList) {
-        itemIndex_ = index;
-        TControl::SetText(index < 0 ? std::string() : (*items_)[index]);
-        return;
-    }
+    const int before = itemIndex_;
     itemIndex_ = index;
-    TControl::SetText(text);
+    TControl::SetText(Style == TComboBoxStyle::csDropDownList && index < 0 ? std::string()
+                      : Style == TComboBoxStyle::csDropDownList ? (*items_)[index]
+                                                                : text);
+    if (before != itemIndex_ && !IsLoading()) NotifyView(TViewAspect::Selection);
 }
 
 void TComboBox::Loaded() {
@@ -78,8 +80,10 @@ void TComboBox::Loaded() {
 void TComboBox::SelectItem(int index) {
     if (index < 0 || index >= items_->Count()) return;
     const bool changed = index != ItemIndex() || Text() != (*items_)[index];
+    const bool moved = index != itemIndex_;
     itemIndex_ = index;
     TControl::SetText((*items_)[index]);
+    if (moved) NotifyView(TViewAspect::Selection);
     if (!changed) return;
     Click();
     Select();
@@ -94,8 +98,10 @@ void TComboBox::Select() {
 
 void TComboBox::UserTextChange(const std::string& text) {
     if (text == Text()) return;
+    const int before = itemIndex_;
     itemIndex_ = items_->IndexOf(text);
     TControl::SetText(text);
+    if (before != itemIndex_) NotifyView(TViewAspect::Selection);
     Change();
 }
 

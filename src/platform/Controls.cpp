@@ -20,7 +20,7 @@ const ClassInfo& TControl::StaticClass() {
         c.Object("Font", &TControl::Font);
         c.Field("Hint", &TControl::Hint);
         c.Field("ShowHint", &TControl::ShowHint);
-        c.Field("ParentFont", &TControl::ParentFont);
+        c.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont);
         c.Field("Align", &TControl::Align, kAlignNames);
         c.Event("OnClick", &TControl::OnClick);
         c.Event("OnDblClick", &TControl::OnDblClick);
@@ -29,27 +29,89 @@ const ClassInfo& TControl::StaticClass() {
     return info;
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {}
+TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
+    font_->SetOnChange([this] { FontChangeHandler(); });
+}
 
 TControl::~TControl() {
+    for (IControlObserver* observer : std::vector<IControlObserver*>(observers_)) observer->ControlDestroying(*this);
+    observers_.clear();
     if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::AttachObserver(IControlObserver* observer) {
+    if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void TControl::DetachObserver(IControlObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void TControl::NotifyView(TViewAspect aspect) {
+    if (observers_.empty()) return;
+    // An observer may detach itself (or another) while being told.
+    for (IControlObserver* observer : std::vector<IControlObserver*>(observers_))
+        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
+            observer->ControlChanged(*this, aspect);
 }
 
 void TControl::SetParent(TWinControl* parent) {
     if (parent == parent_) return;
     if (parent == this) throw Exception("A control cannot have itself as its parent");
+    for (const TControl* c = parent; c; c = c->parent_)
+        if (c == this) throw Exception("A control cannot be placed inside itself");
     if (parent_) parent_->RemoveControl(this);
     if (parent) parent->InsertControl(this);
+    NotifyView(TViewAspect::Parent);
+    if (parent_ && parentFont_) AdoptParentFont();
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+    if (left == left_ && top == top_ && width == width_ && height == height_) return;
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
+    NotifyView(TViewAspect::Bounds);
 }
 
-void TControl::SetVisible(bool value) { visible_ = value; }
+void TControl::SetVisible(bool value) {
+    if (value == visible_) return;
+    visible_ = value;
+    NotifyView(TViewAspect::Visible);
+}
+
+void TControl::SetColor(TColor value) {
+    if (value == color_) return;
+    color_ = value;
+    NotifyView(TViewAspect::Color);
+}
+
+void TControl::SetParentFont(bool value) {
+    parentFont_ = value;
+    if (value && parent_) AdoptParentFont();
+}
+
+void TControl::AdoptParentFont() {
+    adoptingParentFont_ = true;
+    try {
+        font_->Assign(*parent_->Font());
+    } catch (...) {
+        adoptingParentFont_ = false;
+        throw;
+    }
+    adoptingParentFont_ = false;
+}
+
+void TControl::FontChangeHandler() {
+    if (!adoptingParentFont_) parentFont_ = false;
+    FontChanged();
+    NotifyView(TViewAspect::Font);
+    if (auto* win = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : std::vector<TControl*>(win->ChildControls()))
+            if (child->parentFont_) child->AdoptParentFont();
+}
 
 bool TControl::Showing() const {
     for (const TControl* c = this; c; c = c->parent_)
@@ -57,12 +119,17 @@ bool TControl::Showing() const {
     return true;
 }
 
-void TControl::SetEnabled(bool value) { enabled_ = value; }
+void TControl::SetEnabled(bool value) {
+    if (value == enabled_) return;
+    enabled_ = value;
+    NotifyView(TViewAspect::Enabled);
+}
 
 void TControl::SetText(const std::string& value) {
     if (value == text_) return;
     text_ = value;
     TextChanged();
+    NotifyView(TViewAspect::Text);
 }
 
 void TControl::Click() { OnClick(this); }
@@ -137,11 +204,43 @@ int TWinControl::TabOrder() const {
 }
 
 void TWinControl::SetTabOrder(int value) {
+    if (IsLoading()) {
+        storedTabOrder_ = value < 0 ? 0 : value;
+        return;
+    }
     if (!Parent()) return;
     auto& list = Parent()->tabList_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     value = std::clamp(value, 0, static_cast<int>(list.size()));
     list.insert(list.begin() + value, this);
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    if (storedTabOrder_ >= 0) {
+        if (Parent())
+            Parent()->FixupTabList();
+        else
+            storedTabOrder_ = -1;
+    }
+}
+
+// The children read with a tab order take their stored places, the lowest stored value first, so
+// each lands where it was stored whatever order they were listed and loaded in; the others keep
+// their order around them.
+void TWinControl::FixupTabList() {
+    std::vector<TWinControl*> pending;
+    for (TWinControl* child : tabList_)
+        if (child->storedTabOrder_ >= 0) pending.push_back(child);
+    if (pending.empty()) return;
+    std::stable_sort(pending.begin(), pending.end(),
+                     [](const TWinControl* a, const TWinControl* b) { return a->storedTabOrder_ < b->storedTabOrder_; });
+    for (TWinControl* child : pending) tabList_.erase(std::find(tabList_.begin(), tabList_.end(), child));
+    for (TWinControl* child : pending) {
+        const int place = std::clamp(child->storedTabOrder_, 0, static_cast<int>(tabList_.size()));
+        tabList_.insert(tabList_.begin() + place, child);
+        child->storedTabOrder_ = -1;
+    }
 }
 
 std::vector<TWinControl*> TWinControl::TabList() const { return tabList_; }

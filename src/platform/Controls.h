@@ -12,11 +12,30 @@
 
 namespace znp {
 
+class TControl;
 class TWinControl;
 class TCustomForm;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 inline const std::vector<std::string> kAlignNames{"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
+
+// What a view shows of a control. Text covers the caption (the same storage); Items the list a
+// control shows (combo box items, memo lines, list rows, group items); Selection the chosen item,
+// row or page; Checked the state of check boxes, radio and speed buttons.
+enum class TViewAspect { Bounds, Text, Visible, Enabled, Color, Font, Items, Selection, Checked, Parent };
+
+// The seam between the model and a window toolkit: a view attaches an observer to the controls it
+// shows and is told after an aspect changed, so that it follows the model without polling. The
+// model never knows what the observer is.
+class IControlObserver {
+public:
+    virtual void ControlChanged(TControl& control, TViewAspect aspect) = 0;
+    // The control is being destroyed; it tells nothing more afterwards.
+    virtual void ControlDestroying(TControl& control) { (void)control; }
+
+protected:
+    ~IControlObserver() = default;
+};
 
 class TControl : public TComponent {
     friend class TWinControl;
@@ -53,12 +72,22 @@ public:
     virtual void SetText(const std::string& value);
 
     TColor Color() const { return color_; }
-    virtual void SetColor(TColor value) { color_ = value; }
+    virtual void SetColor(TColor value);
+    // A change of the font (by any of its properties) makes ParentFont false and passes the font
+    // on to the children that follow their parent's font.
     TFont* Font() const { return font_.get(); }
+    // True: the control shows its parent's font and follows every change of it.
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool value);
     std::string Hint;
     bool ShowHint = false;
-    bool ParentFont = true;
     TAlign Align = TAlign::alNone;
+
+    // Observers are not owned; one that goes away first must detach itself.
+    void AttachObserver(IControlObserver* observer);
+    void DetachObserver(IControlObserver* observer);
+    // Tells the observers that Aspect changed (controls call this from their own setters).
+    void NotifyView(TViewAspect aspect);
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -72,9 +101,14 @@ public:
 protected:
     // The text changed (edits raise OnChange here).
     virtual void TextChanged() {}
+    // The font changed (labels that size themselves to their caption measure again).
+    virtual void FontChanged() {}
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void FontChangeHandler();
+    void AdoptParentFont();
+
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
@@ -82,7 +116,10 @@ private:
     std::string text_;
     TColor color_ = clBtnFace;
     std::unique_ptr<TFont> font_;
+    bool parentFont_ = true;
+    bool adoptingParentFont_ = false;
     bool mousePressed_ = false;
+    std::vector<IControlObserver*> observers_;
 };
 
 class TWinControl : public TControl {
@@ -101,8 +138,11 @@ public:
     HWND Handle();
     bool HandleAllocated() const { return handle_ != 0; }
 
+    // While the control is being read, a stored tab order is kept and applied when the control
+    // is loaded, so a stored form may list its controls in any order.
     int TabOrder() const;
     void SetTabOrder(int value);
+    void Loaded() override;
     bool TabStop = false;
     // The windowed children in tab order.
     std::vector<TWinControl*> TabList() const;
@@ -136,7 +176,11 @@ private:
     void RemoveControl(TControl* control);
 
     std::vector<TControl*> controls_;
+    // Puts the children whose stored tab order is pending at their places.
+    void FixupTabList();
+
     std::vector<TWinControl*> tabList_;
+    int storedTabOrder_ = -1;
     HWND handle_ = 0;
 };
 

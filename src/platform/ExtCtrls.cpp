@@ -48,6 +48,7 @@ const ClassInfo& TRadioGroup::StaticClass() {
 }
 
 TRadioGroup::TRadioGroup(TComponent* owner) : TWinControl(owner) {
+    items_->SetOnChange([this] { NotifyView(TViewAspect::Items); });
     TabStop = true;
     SetBounds(0, 0, 185, 105);
 }
@@ -58,7 +59,9 @@ int TRadioGroup::ItemIndex() const {
 }
 
 void TRadioGroup::SetItemIndex(int value) {
+    const int before = itemIndex_;
     itemIndex_ = IsLoading() ? value : std::clamp(value, -1, items_->Count() - 1);
+    if (before != itemIndex_) NotifyView(TViewAspect::Selection);
 }
 
 void TRadioGroup::Loaded() {
@@ -70,7 +73,9 @@ void TRadioGroup::ClickItem(int index) {
     if (index < 0 || index >= items_->Count() || !Enabled()) return;
     const bool changed = index != ItemIndex();
     itemIndex_ = index;
-    if (changed) Click();
+    if (!changed) return;
+    NotifyView(TViewAspect::Selection);
+    Click();
 }
 
 void TRadioGroup::KeyDown(std::uint16_t& key, TShiftState shift) {

@@ -73,7 +73,9 @@ const std::string& TStringGrid::Cells(int col, int row) const {
 
 void TStringGrid::SetCells(int col, int row, const std::string& text) {
     if (col < 0 || row < 0 || col >= colCount_ || row >= rowCount_) throw Exception("Grid index out of range");
+    if (cells_[row][col] == text) return;
     cells_[row][col] = text;
+    NotifyView(TViewAspect::Items);
 }
 
 std::vector<std::string> TStringGrid::Rows(int row) const {

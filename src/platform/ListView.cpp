@@ -186,6 +186,7 @@ TListItem* TListView::InsertItem(int index) {
     if (index < 0 || index > ItemCount()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
     items_.Insert(index, std::make_unique<TListItem>(this));
     inOrder_ = false;
+    NotifyView(TViewAspect::Items);
     return items_.At(index);
 }
 
@@ -212,6 +213,7 @@ TListItem* TListView::AddItemSorted(const std::string& caption, const std::vecto
         position = items_.IndexOf(added);
     }
     if (index) *index = position;
+    NotifyView(TViewAspect::Items);
     OnChange(this, added, TItemChange::ctText);
     return added;
 }
@@ -221,7 +223,10 @@ void TListView::DeleteItem(int index) {
     TListItem* item = items_.At(index);
     OnDeletion(this, item);
     if (focused_ == item) focused_ = nullptr;
+    const bool wasSelected = item->selected_;
     items_.Erase(index);
+    NotifyView(TViewAspect::Items);
+    if (wasSelected) NotifyView(TViewAspect::Selection);
 }
 
 void TListView::ClearItems() {
@@ -291,11 +296,13 @@ void TListView::ItemSelecting(TListItem* item, bool value) {
     }
     item->selected_ = value;
     if (value) focused_ = item;
+    NotifyView(TViewAspect::Selection);
     OnSelectItem(this, item, value);
     OnChange(this, item, TItemChange::ctState);
 }
 
 void TListView::CaptionChanged(TListItem* item) {
+    NotifyView(TViewAspect::Items);
     OnChange(this, item, TItemChange::ctText);
     SortIfNeeded();
 }
@@ -332,6 +339,7 @@ bool TListView::CustomSort(const TLVCompare& compare, int data) {
     std::stable_sort(all.begin(), all.end(), [&](const auto& a, const auto& b) { return compare(*a, *b, data) < 0; });
     items_.Assign(std::move(all));
     inOrder_ = false;
+    NotifyView(TViewAspect::Items);
     return true;
 }
 

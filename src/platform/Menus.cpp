@@ -103,6 +103,7 @@ const ClassInfo& TMenu::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TMenu", &TComponent::StaticClass());
         c.Reference("Images", &TMenu::Images);
+        c.Field("OwnerDraw", &TMenu::OwnerDraw);
         return c;
     }();
     return info;

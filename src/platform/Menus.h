@@ -67,6 +67,8 @@ public:
     // The root item whose sub-items are the menu's items.
     TMenuItem* Items() const { return items_; }
     TImageList* Images = nullptr;
+    // The items are drawn by the program (in the interface's font) instead of by the system.
+    bool OwnerDraw = false;
     void ReadChild(TComponent* child) override;
 
 protected:

@@ -67,6 +67,7 @@ TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) { SetBounds(0, 0
 void TCheckBox::SetState(TCheckBoxState value) {
     if (value == state_) return;
     state_ = value;
+    NotifyView(TViewAspect::Checked);
     RaiseClick();
 }
 
@@ -110,6 +111,7 @@ void TRadioButton::SetChecked(bool value) {
     if (value == checked_) return;
     checked_ = value;
     TabStop = value;
+    NotifyView(TViewAspect::Checked);
     if (!value) return;
     if (Parent())
         for (TControl* sibling : Parent()->ChildControls())

@@ -83,7 +83,7 @@ void TLabel::AdjustBounds() {
         }
         ++bytes;
     }
-    const int charHeight = Font()->Height < 0 ? -Font()->Height : Font()->Height;
+    const int charHeight = Font()->PixelHeight();
     SetBounds(Left(), Top(), static_cast<int>((bytes * charHeight + 1) / 2), charHeight);
 }
 
@@ -249,7 +249,10 @@ const ClassInfo& TMemo::StaticClass() {
     return info;
 }
 
-TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) { SetBounds(0, 0, 185, 89); }
+TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) {
+    lines_->SetOnChange([this] { NotifyView(TViewAspect::Items); });
+    SetBounds(0, 0, 185, 89);
+}
 
 void TMemo::SetText(const std::string& value) {
     PutEditorText(textedit::ApplyCase(value, CharCase()));

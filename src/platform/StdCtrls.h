@@ -50,6 +50,7 @@ public:
 
 protected:
     void TextChanged() override { AdjustBounds(); }
+    void FontChanged() override { AdjustBounds(); }
     void Notification(TComponent* component, TOperation operation) override;
 
 private:

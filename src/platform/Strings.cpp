@@ -16,6 +16,40 @@ const ClassInfo& TStringList::StaticClass() {
     return info;
 }
 
+TStringList::TStringList(const TStringList& other)
+    : TPersistent(), Sorted(other.Sorted), CaseSensitive(other.CaseSensitive), items_(other.items_),
+      objects_(other.objects_) {}
+
+TStringList& TStringList::operator=(const TStringList& other) {
+    if (this != &other) {
+        Sorted = other.Sorted;
+        CaseSensitive = other.CaseSensitive;
+        Assign(other);
+    }
+    return *this;
+}
+
+void TStringList::Changed() {
+    if (updating_ > 0)
+        changedWhileUpdating_ = true;
+    else if (onChange_)
+        onChange_();
+}
+
+void TStringList::EndUpdate() {
+    if (updating_ > 0 && --updating_ == 0 && changedWhileUpdating_) {
+        changedWhileUpdating_ = false;
+        Changed();
+    }
+}
+
+void TStringList::Put(int index, std::string text) {
+    if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+    if (items_[index] == text) return;
+    items_[index] = std::move(text);
+    Changed();
+}
+
 int TStringList::Add(std::string text, TObject* object) {
     int index = Count();
     if (Sorted) {
@@ -32,17 +66,21 @@ void TStringList::Insert(int index, std::string text, TObject* object) {
     if (index < 0 || index > Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
     items_.insert(items_.begin() + index, std::move(text));
     objects_.insert(objects_.begin() + index, object);
+    Changed();
 }
 
 void TStringList::Delete(int index) {
     if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
     items_.erase(items_.begin() + index);
     objects_.erase(objects_.begin() + index);
+    Changed();
 }
 
 void TStringList::Clear() {
+    if (items_.empty()) return;
     items_.clear();
     objects_.clear();
+    Changed();
 }
 
 int TStringList::IndexOf(std::string_view text) const {
@@ -64,6 +102,11 @@ std::string TStringList::Text() const {
 }
 
 void TStringList::SetText(std::string_view text) {
+    BeginUpdate();
+    struct End {
+        TStringList& list;
+        ~End() { list.EndUpdate(); }
+    } end{*this};
     Clear();
     size_t pos = 0;
     while (pos < text.size()) {
@@ -121,7 +164,7 @@ void TStringList::SetValue(std::string_view name, const std::string& value) {
     }
     std::string entry = std::string(name) + "=" + value;
     if (i >= 0)
-        items_[i] = entry;
+        Put(i, entry);
     else
         Add(entry);
 }
@@ -129,8 +172,10 @@ void TStringList::SetValue(std::string_view name, const std::string& value) {
 void TStringList::Assign(const TPersistent& source) {
     const auto* list = dynamic_cast<const TStringList*>(&source);
     if (!list) return TPersistent::Assign(source);
+    if (list == this) return;
     items_ = list->items_;
     objects_ = list->objects_;
+    Changed();
 }
 
 }  // namespace znp

@@ -1,6 +1,7 @@
 // Lists of texts (the Items and Lines of controls, name=value caches of forms).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,12 +10,21 @@
 
 namespace znp {
 
+// Every change made through the list's operations is told to its change handler, once per
+// operation (the control that shows the list tells its view); writing through the non-const
+// operator[] is not seen, so code that changes a shown list uses Put.
 class TStringList : public TPersistent {
 public:
     ZNP_DECLARE_CLASS()
+    TStringList() = default;
+    // Copies the texts and objects, not the change handler.
+    TStringList(const TStringList& other);
+    TStringList& operator=(const TStringList& other);
+
     int Count() const { return static_cast<int>(items_.size()); }
     const std::string& operator[](int index) const { return items_.at(index); }
     std::string& operator[](int index) { return items_.at(index); }
+    void Put(int index, std::string text);
     TObject* Objects(int index) const { return objects_.at(index); }
     void SetObject(int index, TObject* object) { objects_.at(index) = object; }
     int Add(std::string text, TObject* object = nullptr);
@@ -42,7 +52,16 @@ public:
     bool Sorted = false;
     bool CaseSensitive = false;
 
+    void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+    // Changes between BeginUpdate and EndUpdate are told once, at the end.
+    void BeginUpdate() { ++updating_; }
+    void EndUpdate();
+
 private:
+    void Changed();
+    std::function<void()> onChange_;
+    int updating_ = 0;
+    bool changedWhileUpdating_ = false;
     std::vector<std::string> items_;
     std::vector<TObject*> objects_;
 };

@@ -90,13 +90,13 @@ void TCodeConverter::SetFontForKind(int kind, TFont& font) {
     case 0:
     case 1:
     case 4:
-        font.Name = "SimSun";
-        font.Charset = 134;  // GB2312_CHARSET
+        font.SetName("SimSun");
+        font.SetCharset(134);  // GB2312_CHARSET
         break;
     case 2:
     case 3:
-        font.Name = "SimSun";
-        font.Charset = 136;  // CHINESEBIG5_CHARSET
+        font.SetName("SimSun");
+        font.SetCharset(136);  // CHINESEBIG5_CHARSET
         break;
     default:
         break;
@@ -121,8 +121,8 @@ TModalResult TCodeConverter::ShowMessageBox(const std::string& text, TMsgDlgType
     }
     TFont font;
     SetFontForKind(uiConvertKind_, font);
-    request.FontName = font.Name;
-    request.FontCharset = font.Charset;
+    request.FontName = font.Name();
+    request.FontCharset = font.Charset();
     return Application().Dialogs().ShowMessageBox(request);
 }
 

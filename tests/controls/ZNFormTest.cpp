@@ -159,7 +159,9 @@ TEST_F(ZNFormTest, CreationGivesTheFormItsConverterAndController) {
     EXPECT_FALSE(f->Converted);
     EXPECT_TRUE(f->ApplyPacksOnShow);
     EXPECT_EQ("", f->Get<TImeEditProbe>("edIme")->ImeName);
-    EXPECT_EQ("MS Sans Serif", f->Get<TLabel>("lblDate")->Font()->Name);  // not an English system
+    // Not an English system: the label shows the form's own font through ParentFont.
+    EXPECT_EQ("宋体", f->Get<TLabel>("lblDate")->Font()->Name());
+    EXPECT_EQ(-13, f->Get<TLabel>("lblDate")->Font()->Height());
     EXPECT_EQ(400, f->Width());
     EXPECT_TRUE(f->KeyPreview);
 }
@@ -196,10 +198,12 @@ TEST_F(ZNFormTest, AnEnglishInterfaceTakesTahomaEverywhere) {
         auto* control = dynamic_cast<TControl*>(c);
         if (!control) continue;
         ++fonts;
-        EXPECT_EQ("Tahoma", control->Font()->Name) << c->Name();
-        EXPECT_EQ(134, control->Font()->Charset) << c->Name();
+        EXPECT_EQ("Tahoma", control->Font()->Name()) << c->Name();
+        EXPECT_EQ(134, control->Font()->Charset()) << c->Name();
     }
     EXPECT_EQ(7, fonts);
+    // Controls inside others that the form does not own follow their parent's font.
+    EXPECT_EQ("Tahoma", f->Get<TButtonPanelProbe>("pnlInner")->Inner->Font()->Name());
 }
 
 TEST_F(ZNFormTest, ConvertUIConvertsTheFormOnce) {
@@ -208,7 +212,7 @@ TEST_F(ZNFormTest, ConvertUIConvertsTheFormOnce) {
     EXPECT_TRUE(f->Converted);
     EXPECT_EQ(Big5(u"制表日期"), f->Get<TLabel>("lblDate")->Caption());
     EXPECT_EQ(Big5(u"確定"), f->Get<TBitBtn>("btnBit")->Caption());
-    EXPECT_EQ(136, f->Get<TLabel>("lblDate")->Font()->Charset);
+    EXPECT_EQ(136, f->Get<TLabel>("lblDate")->Font()->Charset());
     f->ConvertUI();
     EXPECT_EQ(Big5(u"制表日期"), f->Get<TLabel>("lblDate")->Caption());
     EXPECT_EQ("叫修单", f->Caption());  // the caption follows the machine, a GB one here

@@ -146,7 +146,7 @@ TEST_F(ComponentModel, StoredFormCreatesComponentsInOrderAndBindsEventsByName) {
     EXPECT_EQ(inner1->Parent(), form->FindComponent("outer"));
     EXPECT_EQ(inner1->Buddy, inner2);  // forward reference resolved after the level was read
     EXPECT_EQ(inner2->Items()->Count(), 2);
-    EXPECT_EQ(static_cast<TProbe*>(form->FindComponent("other"))->Font()->Name, "Tahoma");
+    EXPECT_EQ(static_cast<TProbe*>(form->FindComponent("other"))->Font()->Name(), "Tahoma");
     inner1->Click();
     EXPECT_EQ(form->clicks, std::vector<std::string>{"inner1"});
     EXPECT_FALSE(inner1->IsLoading());

@@ -137,7 +137,7 @@ TEST(StdCtrlsLabel, AutoSizeTakesTheSizeOfTheCaption) {
     ShownForm f;
     auto* label = Construct<TLabel>(f.form);
     label->SetParent(f.form);
-    label->Font()->Height = -13;
+    label->Font()->SetHeight(-13);
     label->SetCaption("制表日期");  // four double-byte characters
     EXPECT_EQ(label->Width(), 52);
     EXPECT_EQ(label->Height(), 13);

@@ -168,11 +168,11 @@ TEST_F(CodeConverterTest, FontsByKind) {
                  {2, "SimSun", 136}, {3, "SimSun", 136}, {5, "Arial", 0}};
     for (const Case& c : cases) {
         TFont font;
-        font.Name = "Arial";
-        font.Charset = 0;
+        font.SetName("Arial");
+        font.SetCharset(0);
         TCodeConverter::SetFontForKind(c.kind, font);
-        EXPECT_EQ(c.name, font.Name) << c.kind;
-        EXPECT_EQ(c.charset, font.Charset) << c.kind;
+        EXPECT_EQ(c.name, font.Name()) << c.kind;
+        EXPECT_EQ(c.charset, font.Charset()) << c.kind;
     }
 }
 
@@ -276,8 +276,8 @@ TEST_F(CodeConverterTest, ABig5InterfaceConvertsEveryTextOfTheFormOnce) {
     EXPECT_EQ(Big5(u"提示"), form_->Hint);
     EXPECT_EQ(Big5(u"制表日期"), s.label->Caption());
     EXPECT_EQ(Big5(u"日期"), s.label->Hint);
-    EXPECT_EQ("SimSun", s.label->Font()->Name);
-    EXPECT_EQ(136, s.label->Font()->Charset);
+    EXPECT_EQ("SimSun", s.label->Font()->Name());
+    EXPECT_EQ(136, s.label->Font()->Charset());
     EXPECT_EQ(Big5(u"單號"), s.edit->Text());
     // The chosen item stays chosen; the drop-down list becomes owner-drawn.
     EXPECT_EQ(Big5(u"選項一\r\n選項二\r\n"), s.combo->Items()->Text());
@@ -317,8 +317,8 @@ TEST_F(CodeConverterTest, AGBInterfaceOnABig5MachineChangesFontsAndStylesOnly) {
     c->ConvertForm(*form_, true);
     EXPECT_EQ(Big5(u"叫修單"), form_->Caption());  // the caption follows the machine
     EXPECT_EQ("制表日期", s.label->Caption());
-    EXPECT_EQ("SimSun", s.label->Font()->Name);
-    EXPECT_EQ(134, s.label->Font()->Charset);
+    EXPECT_EQ("SimSun", s.label->Font()->Name());
+    EXPECT_EQ(134, s.label->Font()->Charset());
     EXPECT_EQ(TComboBoxStyle::csOwnerDrawVariable, s.combo->Style);
     EXPECT_EQ(1, s.combo->ItemIndex());
     EXPECT_EQ(TComboBoxStyle::csOwnerDrawVariable, s.free->Style);
@@ -332,10 +332,10 @@ TEST_F(CodeConverterTest, WithoutAnInterfaceKindTheFormStaysAsItIs) {
     for (const char* db : {"936", "950"}) {
         TCodeConverter* c = Create("936", "936", db);
         SampleForm s(form_);
-        const std::string fontName = s.label->Font()->Name;
+        const std::string fontName = s.label->Font()->Name();
         c->ConvertForm(*form_, true);
         EXPECT_EQ("制表日期", s.label->Caption());
-        EXPECT_EQ(fontName, s.label->Font()->Name);
+        EXPECT_EQ(fontName, s.label->Font()->Name());
         EXPECT_EQ(TComboBoxStyle::csDropDownList, s.combo->Style);
     }
 }

@@ -244,8 +244,8 @@ TModalResult TfrmBaseGene::ShowDialog(const std::string& text, TMsgDlgType kind,
     if (ZnConverter) {
         TFont font;
         TCodeConverter::SetFontForKind(UIConvertKind(), font);
-        request.FontName = font.Name;
-        request.FontCharset = font.Charset;
+        request.FontName = font.Name();
+        request.FontCharset = font.Charset();
     }
     const TModalResult result = Application().Dialogs().ShowMessageBox(request);
     // The box ended any mouse press on the active control; tell it the button is up.

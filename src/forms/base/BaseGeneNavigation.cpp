@@ -15,7 +15,7 @@ namespace znp {
 
 void TfrmBaseGene::ArrangeSystemPage() {
     if (tsOption2) {
-        tsOption2->ParentFont = true;
+        tsOption2->SetParentFont(true);
         tsOption2->Font()->SetSize(9);
     }
     if (Height() < 110) SetHeight(110);
