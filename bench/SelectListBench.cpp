@@ -47,4 +47,28 @@ void AddRows(benchmark::State& state) {
 
 BENCHMARK(AddRows)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// A condition scheme restores a panel whose saved value holds a long list: the whole text is cut
+// into its rows and columns and the rows are added.
+void RestoreSavedList(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    std::string saved = "sp_Discrete\x03";
+    for (const auto& row : MakeRows(count)) saved += row[0] + "\x01" + row[1] + "\x01" + row[2] + "\x04";
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* form = znp::Construct<znp::TForm>(nullptr);
+        auto* panel = znp::Construct<znp::TSelectPanel>(form);
+        panel->SetStyle(znp::TSelectStyle::sp_Discrete);
+        panel->SetCheckDuplicate(znp::TCheckDuplicate::cd_CaseInsensitive);
+        state.ResumeTiming();
+        panel->ApplySaveValue(saved);
+        state.PauseTiming();
+        benchmark::DoNotOptimize(panel->ListView->ItemCount());
+        znp::TObject::Free(form);
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+}
+
+BENCHMARK(RestoreSavedList)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 }  // namespace

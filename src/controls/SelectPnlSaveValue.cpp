@@ -11,16 +11,10 @@ namespace {
 
 const std::string kField = "\x03", kColumn = "\x01", kRowEnd = "\x04";
 
-// Every piece of Text cut at Separator, keeping double-byte characters whole.
+// Every piece of Text cut at Separator, keeping double-byte characters whole; one walk over the
+// text, so a saved list of any length is read in linear time.
 std::vector<std::string> Pieces(const std::string& text, const std::string& separator) {
-    std::vector<std::string> pieces;
-    size_t start = 0;
-    for (size_t pos = FindText(text, separator); pos != std::string::npos; pos = FindText(text, separator, start)) {
-        pieces.push_back(text.substr(start, pos - start));
-        start = pos + separator.size();
-    }
-    pieces.push_back(text.substr(start));
-    return pieces;
+    return SplitTokens(text, separator);
 }
 
 std::string Field(const std::vector<std::string>& fields, size_t n) { return n <= fields.size() ? fields[n - 1] : ""; }

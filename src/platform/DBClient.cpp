@@ -1,5 +1,7 @@
 #include "platform/DBClient.h"
 
+#include "platform/Clock.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netdb.h>
@@ -42,7 +44,25 @@ TSocketConnection::~TSocketConnection() { SetConnected(false); }
 
 namespace {
 
-// Connects to Address:Port within Timeout seconds; -1 when nothing answers.
+// Waits for the connection on Fd to be made or refused until the platform clock passes Deadline
+// (an OLE date), in short slices so that the clock decides: true when it was made.
+bool AwaitConnection(int fd, double deadline) {
+    constexpr int kSliceMs = 50;
+    for (;;) {
+        pollfd p{fd, POLLOUT, 0};
+        const int ready = poll(&p, 1, kSliceMs);
+        if (ready == 1) {
+            int error = 0;
+            socklen_t len = sizeof error;
+            getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &len);
+            return error == 0;
+        }
+        if (ready < 0 && errno != EINTR) return false;
+        if (Now() >= deadline) return false;
+    }
+}
+
+// Connects to Address:Port within Timeout seconds of the platform clock; -1 when nothing answers.
 int ConnectTcp(const std::string& address, int port, int timeoutSeconds) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -50,22 +70,13 @@ int ConnectTcp(const std::string& address, int port, int timeoutSeconds) {
     addrinfo* found = nullptr;
     if (getaddrinfo(address.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) return -1;
     int result = -1;
+    const double deadline = Now() + (timeoutSeconds > 0 ? timeoutSeconds : 0) / 86400.0;
     for (addrinfo* a = found; a && result < 0; a = a->ai_next) {
         int fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
         if (fd < 0) continue;
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
         int rc = connect(fd, a->ai_addr, a->ai_addrlen);
-        if (rc != 0 && errno == EINPROGRESS) {
-            pollfd p{fd, POLLOUT, 0};
-            if (poll(&p, 1, timeoutSeconds * 1000) == 1) {
-                int error = 0;
-                socklen_t len = sizeof error;
-                getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &len);
-                rc = error == 0 ? 0 : -1;
-            } else {
-                rc = -1;
-            }
-        }
+        if (rc != 0 && errno == EINPROGRESS) rc = AwaitConnection(fd, deadline) ? 0 : -1;
         if (rc == 0) {
             fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
             result = fd;

@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Kvtr42C/Variant.h"
 #include "platform/SystemInfo.h"
@@ -46,6 +47,11 @@ int CountTokens(const std::string& text, const std::string& separator, const std
 // Takes the first piece off Text and returns it; without a separator, the whole text goes and
 // Text becomes empty.
 std::string SplitFirst(std::string& text, const std::string& separator, const std::string& codePage = AnsiCodePage());
+// Every piece of Text cut at Separator, as GetToken would give them one by one, found in one walk
+// over the text (reading N pieces with GetToken walks the text N times). The empty text is one
+// empty piece; an empty separator leaves the text whole.
+std::vector<std::string> SplitTokens(const std::string& text, const std::string& separator,
+                                     const std::string& codePage = AnsiCodePage());
 
 // Text padded with PadChar up to Width bytes; a longer text is returned whole.
 std::string PadRight(const std::string& text, int width, char padChar = ' ');

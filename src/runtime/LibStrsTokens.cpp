@@ -45,6 +45,25 @@ std::size_t FindText(const std::string& text, const std::string& pattern, std::s
     return std::string::npos;
 }
 
+std::vector<std::string> SplitTokens(const std::string& text, const std::string& separator,
+                                     const std::string& codePage) {
+    std::vector<std::string> pieces;
+    if (separator.empty()) return {text};
+    size_t start = 0, pos = 0;
+    while (pos < text.size()) {
+        if (text.size() - pos >= separator.size() &&
+            std::memcmp(text.data() + pos, separator.data(), separator.size()) == 0) {
+            pieces.push_back(text.substr(start, pos - start));
+            pos += separator.size();
+            start = pos;
+            continue;
+        }
+        pos += IsLead(text[pos], codePage) && pos + 1 < text.size() ? 2 : 1;
+    }
+    pieces.push_back(text.substr(start));
+    return pieces;
+}
+
 std::string GetToken(const std::string& text, const std::string& separator, int n, const std::string& codePage) {
     if (n < 1) return {};
     size_t start = 0;

@@ -434,6 +434,18 @@ TEST_F(SchemeText, ComboCheckAndPanelRoundTrip) {
     EXPECT_EQ(form->Hooks, hooks) << "a panel has no after-hook";
 }
 
+TEST_F(SchemeText, AValueHoldingALineBreakIsRefusedWithItsKeyNamed) {
+    for (const char* row : {"A\r\nB", "A\nB", "A\rB"}) {
+        sp05->ClearRows();
+        sp05->AddRow({row, "x"});
+        std::string values = "unchanged";
+        EXPECT_FALSE(form->BuildSchemeValues("cbo07.itemindex;sp05.style;chk10.checked", values)) << row;
+        EXPECT_EQ(values, "") << "nothing to save";
+        EXPECT_NE(form->MessageTextLog.find("sp05.style"), std::string::npos) << form->MessageTextLog;
+        EXPECT_NE(form->MessageTextLog.find("line break"), std::string::npos) << form->MessageTextLog;
+    }
+}
+
 TEST_F(SchemeText, KeysThatNameNothingKeepTheirLineAndLaterKeysStayInStep) {
     const std::string keys = "cbo07.itemindex; nosuch.text ;chk10;cbo07.;.checked;cbo07.Bogus; CHK10 . Checked ";
     EXPECT_EQ(Build(keys), "2\r\n\r\n\r\n\r\n\r\n2\r\nTrue\r\n") << "a combo box without the property gives its index";
@@ -484,15 +496,18 @@ TEST_F(SchemeText, MalformedTextsStopTheRestoreAndKeepWhatWasRestored) {
         {"a number beyond the integers", "cbo07.itemindex;", "99999999999\r\n", false, 2, true},
         {"the first failure ends the restore", "cbo07.itemindex;chk10.checked;", "x\r\nFalse\r\n", false, 2, true},
         {"an unknown enumeration name", "cbo07.itemindex;chk10.checked;", "0\r\nMaybe\r\n", false, 0, true},
-        {"missing lines read as empty", "cbo07.itemindex;chk10.checked;", "1\r\n", false, 1, true},
+        {"a missing line restores nothing", "cbo07.itemindex;chk10.checked;", "1\r\n", false, 2, true},
         {"no value text at all", "cbo07.itemindex;", "", false, 2, true},
-        {"extra lines are ignored", "cbo07.itemindex;", "1\r\n2\r\n3\r\n", true, 1, true},
+        {"extra lines restore nothing", "cbo07.itemindex;", "1\r\n2\r\n3\r\n", false, 2, true},
+        {"a value that held a line break", "cbo07.itemindex;chk10.checked;", "1\r\nA\r\nB\r\nFalse\r\n", false,
+         2, true},
         {"a line without CR LF", "cbo07.itemindex", "0", true, 0, true},
         {"keys without a dot are skipped", "cbo07;chk10.checked", "1\r\nFalse\r\n", true, 2, false},
         {"a missing component is skipped", "nosuch.text;cbo07.itemindex", "zz\r\n0\r\n", true, 0, true},
         {"an unknown panel style leaves the panel", "sp05.style;cbo07.itemindex", "sp_Other" + F + "x\r\n1\r\n",
          true, 1, true},
-        {"no keys", "", "1\r\n", true, 2, true},
+        {"no keys and no values", "", "", true, 2, true},
+        {"no keys but a value", "", "1\r\n", false, 2, true},
     };
     for (const Case& c : cases) {
         cbo07->SetItemIndex(2);

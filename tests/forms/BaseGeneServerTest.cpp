@@ -29,15 +29,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A listening TCP socket on a loopback address, for the life of the object.
+// A TCP socket bound to a loopback address for the life of the object: listening, or only
+// holding the port so that connections to it are refused and no other process can take it.
 class Listener {
 public:
-    explicit Listener(const char* address) {
+    explicit Listener(const char* address, bool listening = true) {
         fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_in a{};
         a.sin_family = AF_INET;
         inet_pton(AF_INET, address, &a.sin_addr);
-        if (bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(fd_, 4) != 0) {
+        if (bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || (listening && listen(fd_, 4) != 0)) {
             close(fd_);
             fd_ = -1;
             return;
@@ -103,13 +104,10 @@ TEST_F(Server, AnEarlierMessageSkipsTheConnectionIsShownAgainAndNoServerFollows)
 }
 
 TEST_F(Server, ARemoteServerThatDoesNotAnswerLeavesNoServerObject) {
-    // A port that was free a moment ago: the connection is refused.
-    int port;
-    {
-        Listener probe("127.0.0.2");
-        ASSERT_TRUE(probe.Ok());
-        port = probe.Port();
-    }
+    // A port held by the test without listening: the connection is refused.
+    Listener held("127.0.0.2", false);
+    ASSERT_TRUE(held.Ok());
+    const int port = held.Port();
     UseServer("127.0.0.2", port);
     auto* form = CreateForm();
     fakes_.Manager().SetMessage("E", "000006", "无法连接");
@@ -417,9 +415,9 @@ TEST_F(Server, TheRightsRecordGivesTwoFlagsAndTheLimitsText) {
 class ServerModule : public Server {
 protected:
     ServerModule() : sink_("ZnpTest.ServerModuleSink", "Module") {
-        sink_.Object().Method("Run", 1, [](std::vector<Variant>&) { return Variant(); });
+        sink_.Object().Method("Run", 1, [this](std::vector<Variant>&) { return RunOrder; });
         sink_.Object().Method("MessageText", 0, [this](std::vector<Variant>&) { return Status; });
-        sink_.Object().Method("Free", 0, [](std::vector<Variant>&) { return Variant(); });
+        sink_.Object().Method("Free", 0, [this](std::vector<Variant>&) { return FreeOrder; });
         root_ = fs::path(installation_->Folder()).parent_path().string() + "/modules";
     }
     // Work folders of the server settings, below a folder of the test; each ends with "/".
@@ -447,6 +445,8 @@ protected:
     }
     std::vector<RecordedCall> Runs() { return sink_.Log().Of("Module", "Run"); }
     Variant Status = Variant("");
+    // What the module does after the sink answered Run and Free (see TestServerModule.cpp).
+    Variant RunOrder, FreeOrder;
     ScopedFakeClass sink_;
     std::string root_;
 };
@@ -505,6 +505,40 @@ TEST_F(ServerModule, AFailedRunKeepsItsReasonAndAnEmptyStatusClearsTheLogOtherwi
     EXPECT_TRUE(Run(form, "R", Variant()));
     EXPECT_EQ(form->MessageIdLog, "");
     EXPECT_EQ(form->MessageTextLog, "");
+}
+
+TEST_F(ServerModule, WhateverABrokenModuleRaisesStaysInsideAndTheModuleIsFreedAndUnloaded) {
+    const std::string path = Install(WorkFolders({"C_PKG"})[0]);
+    auto* form = CreateSetUp();
+    struct Case {
+        const char* run;
+        const char* free;
+        const char* reason;
+    } cases[] = {
+        {"raise int", "", "The server module raised an exception of an unknown kind; "},
+        {"raise own", "", "The server module raised an exception of an unknown kind; "},
+        {"raise own std", "", "own std failure; "},
+        {"", "raise own", "The server module raised an exception of an unknown kind; "},
+    };
+    int frees = 0;
+    for (const Case& c : cases) {
+        RunOrder = Variant(c.run);
+        FreeOrder = Variant(c.free);
+        Status = Variant("");
+        form->RecordError("");  // an empty text empties the log
+        bool result = true;
+        EXPECT_NO_THROW(result = Run(form, "R", Variant())) << c.run << c.free;
+        EXPECT_EQ(result, std::string(c.run).empty()) << c.run << c.free;
+        EXPECT_EQ(form->MessageTextLog, c.reason) << c.run << c.free;
+        EXPECT_EQ(sink_.Log().Count("Module", "Free"), ++frees) << "freed after " << c.run << c.free;
+        EXPECT_EQ(dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD), nullptr) << "unloaded after " << c.run << c.free;
+    }
+    // The host goes on: the next run of a sound module succeeds.
+    RunOrder = FreeOrder = Variant();
+    Status = Variant("完成");
+    form->RecordError("");
+    EXPECT_TRUE(Run(form, "R", Variant()));
+    EXPECT_EQ(form->MessageTextLog, "完成; ");
 }
 
 TEST_F(ServerModule, AModuleThatCannotBeFoundLoadedOrAskedForAControllerRunsNothing) {

@@ -158,6 +158,29 @@ TEST_F(BaseGene, TitleLookupFallsBackToTheIdAndUsesTheEnglishNameOn437) {
     SetAnsiCodePage("936");
 }
 
+TEST_F(BaseGene, AProgramMasterRowTooShortForTheLogFlagTakesTheFailurePath) {
+    const Variant shortRows[] = {
+        Variant::ArrayOf({Variant("短"), Variant("KVTR42"), Variant("S"), Variant("R")}),
+        Variant::ArrayOf(std::vector<Variant>{}),
+        Variant("叫修单列表"),
+    };
+    for (const Variant& row : shortRows) {
+        fakes_.Validator().SetProgramRow("KVTR42", row);
+        auto* form = CreateForm();
+        ASSERT_TRUE(form->Setup(HostParams()));
+        EXPECT_EQ(form->ProgramTitle, "KVTR42") << VarToStr(row.IsArray() ? Variant("array") : row);
+        EXPECT_EQ(form->ProgramName, "KVTR42");
+        EXPECT_FALSE(form->WantLog);
+    }
+    // Five elements are enough.
+    fakes_.Validator().SetProgramRow(
+        "KVTR42", Variant::ArrayOf({Variant("叫修单列表"), Variant("KVTR42"), Variant("S"), Variant("R"), Variant("Y")}));
+    auto* form = CreateForm();
+    ASSERT_TRUE(form->Setup(HostParams()));
+    EXPECT_EQ(form->ProgramTitle, "叫修单列表");
+    EXPECT_TRUE(form->WantLog);
+}
+
 TEST_F(BaseGene, SystemParametersComeFromTheCacheWithClassificationDefaults) {
     auto* form = CreateForm();
     fakes_.Counter().SetSysParam("Sys001", "3");

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "runtime/LibStrs.h"
 
@@ -42,6 +43,17 @@ class GetTokenCases : public testing::TestWithParam<TokenCase> {};
 TEST_P(GetTokenCases, NthPiece) {
     const TokenCase& c = GetParam();
     EXPECT_EQ(GetToken(c.text, c.separator, c.n, c.codePage), c.token);
+}
+
+// Splitting in one walk gives the very pieces that GetToken finds one by one.
+TEST_P(GetTokenCases, SplitTokensGivesTheSamePieces) {
+    const TokenCase& c = GetParam();
+    const std::vector<std::string> pieces = SplitTokens(c.text, c.separator, c.codePage);
+    const bool inside = c.n >= 1 && c.n <= static_cast<int>(pieces.size());
+    EXPECT_EQ(inside ? pieces[static_cast<size_t>(c.n - 1)] : std::string(), c.token);
+    if (!c.separator.empty() && !c.text.empty()) {
+        EXPECT_EQ(static_cast<int>(pieces.size()), CountTokens(c.text, c.separator, c.codePage));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

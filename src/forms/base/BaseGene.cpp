@@ -227,13 +227,18 @@ void TfrmBaseGene::InitFormParams() {
 void TfrmBaseGene::LookupTitle() {
     Variant row;
     try {
-        if (QueryServer("ADMMB", "01", true, row, Variant::ArrayOf({Variant(ProgramId)})) && row.IsArray()) {
+        if (QueryServer("ADMMB", "01", true, row, Variant::ArrayOf({Variant(ProgramId)})) && !row.IsEmpty() &&
+            !row.IsNull()) {
+            // A row without the log flag (element 4) is no program-master row: its element 0 is
+            // not taken for a title.
+            if (!row.IsArray() || row.HighBound() - row.LowBound() < 4)
+                throw Exception("The program master row of " + ProgramId + " is too short");
             ProgramTitle = VarToStr(row[row.LowBound()]);
-            WantLog = row.HighBound() - row.LowBound() >= 4 && VarToStr(row[row.LowBound() + 4]) == "Y";
+            WantLog = VarToStr(row[row.LowBound() + 4]) == "Y";
             if (row.HighBound() - row.LowBound() + 1 > 7 && UICodePage() == "437")
                 ProgramTitle = VarToStr(row[row.LowBound() + 7]);
         }
-    } catch (const Exception&) {
+    } catch (const std::exception&) {
         ProgramTitle = ProgramId;
         WantLog = false;
     }

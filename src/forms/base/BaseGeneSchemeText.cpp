@@ -159,10 +159,15 @@ bool TfrmBaseGene::BuildSchemeValues(const std::string& keys, std::string& value
         std::string rest = keys;
         while (!rest.empty()) {
             std::string line;
-            if (!SchemeLine(Trim(SplitFirst(rest, ";")), line)) {
+            const std::string key = Trim(SplitFirst(rest, ";"));
+            if (!SchemeLine(key, line)) {
                 values.clear();
                 return false;
             }
+            // Stored schemes know no escape: a line break inside a value would shift every later
+            // key onto the wrong line when the scheme is opened.
+            if (line.find_first_of("\r\n") != std::string::npos)
+                throw Exception("The value of " + key + " holds a line break; a condition scheme cannot keep it");
             values += line + kLineEnd;
         }
         return true;
@@ -173,9 +178,26 @@ bool TfrmBaseGene::BuildSchemeValues(const std::string& keys, std::string& value
     }
 }
 
+namespace {
+
+// The number of pieces a walk that cuts Text at Separator until nothing is left takes.
+int CountCuts(std::string text, const std::string& separator) {
+    int count = 0;
+    for (; !text.empty(); ++count) SplitFirst(text, separator);
+    return count;
+}
+
+}  // namespace
+
 bool TfrmBaseGene::RestoreScheme(const std::string& keys, const std::string& values) {
     std::string restKeys = keys;
     std::string restValues = values;
+    // One line per key, or the lines cannot be matched to their keys (a value that held a line
+    // break, a text cut short): nothing is restored rather than values put into the wrong controls.
+    if (CountCuts(keys, ";") != CountCuts(values, kLineEnd)) {
+        RecordError("The scheme's values do not match its keys line by line; nothing was restored");
+        return false;
+    }
     try {
         while (!restKeys.empty()) {
             const std::string key = Trim(SplitFirst(restKeys, ";"));

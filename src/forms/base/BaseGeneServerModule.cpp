@@ -2,6 +2,7 @@
 // the work folders, bring it up to date, load it, hand its controller the job, record its status
 // text and unload it.
 #include <cctype>
+#include <exception>
 
 #include "Kvtr42C/SvrController.h"
 #include "forms/base/BaseGene.h"
@@ -19,6 +20,18 @@ namespace {
 
 // Lets the window stay responsive around the job (not during it).
 void ProcessPendingMessages() { Application().ProcessMessages(); }
+
+// The reason of a failure raised by the module or on its way: the text of a standard exception,
+// otherwise a fixed text, since a class of the module's own cannot be read here.
+std::string ModuleFailureText(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "The server module raised an exception of an unknown kind";
+    }
+}
 
 }  // namespace
 
@@ -76,7 +89,15 @@ bool TfrmBaseGene::RunServerModule(const std::string& jobNumber, const std::stri
             library = DynamicLibrary(path);
             getController = library.Function<GetSvrControllerFn>(kGetSvrControllerExport);
         }
-        if (TSvrController* controller = getController ? getController() : nullptr) {
+        TSvrController* controller = nullptr;
+        if (getController) {
+            try {
+                controller = getController();
+            } catch (...) {
+                RecordError(ModuleFailureText(std::current_exception()));
+            }
+        }
+        if (controller) {
             const std::string upperKind = UpperCase(kind);
             const Variant params =
                 upperKind != "B"
@@ -86,30 +107,36 @@ bool TfrmBaseGene::RunServerModule(const std::string& jobNumber, const std::stri
                                         Variant(UICodePage())})
                     : Variant::ArrayOf({Variant(jobNumber), Variant(companyId), Variant(userId), values,
                                         Variant(dbName), Variant(reportNumber), Variant(ProductCode)});
+            // Whatever the module raises is caught here, while it is still loaded: the exception
+            // object (and its destructor) may live in the module, so it must be gone before the
+            // library is unloaded below.
             bool raised = false;
             try {
                 controller->Run(params);
                 result = true;
-            } catch (const std::exception& e) {
-                // The module is outside code: whatever it raises is its failure, with its reason.
+            } catch (...) {
                 raised = true;
                 ServerModuleRaised = true;
-                RecordError(e.what());
+                RecordError(ModuleFailureText(std::current_exception()));
             }
             try {
                 const std::string status = VarToStr(Variant(controller->MessageText()));
                 // An empty status clears the log, but not the reason of a run that failed.
                 if (!(raised && status.empty())) RecordError(status);
-            } catch (const std::exception& e) {
-                RecordError(e.what());
+            } catch (...) {
+                RecordError(ModuleFailureText(std::current_exception()));
             }
-            controller->Free();
+            try {
+                controller->Free();
+            } catch (...) {
+                RecordError(ModuleFailureText(std::current_exception()));
+            }
         }
         // The library is unloaded here, after its controller is gone. (No system this runs on
         // needs a module kept loaded after its run.)
-    } catch (const Exception& e) {
+    } catch (...) {
         result = false;
-        RecordError(e.what());
+        RecordError(ModuleFailureText(std::current_exception()));
     }
     ProcessPendingMessages();
     return result;
