@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "controls/ExtPageControl.h"
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
+#include "controls/ZnSpinEdit.h"
 #include "fixture/FormFixture.h"
 #include "forms/options/BaseOpt.h"
 #include "platform/Application.h"
@@ -180,7 +183,7 @@ TEST_F(BaseOpt, AFormWithoutSchemeControlsHidesTheSchemePane) {
 TEST_F(BaseOpt, QueueAndRealTimeStartNowWhateverTheTimeEditsHold) {
     struct Case {
         const char* name;
-        TRadioButton* TfrmTestOpt::*radio;
+        TZnRadioButton* TfrmTestOpt::*radio;
         int mode;
     };
     const Case cases[] = {{"queue", &TfrmTestOpt::rdoQueue, 0}, {"real time", &TfrmTestOpt::rdoRealTime, 1}};

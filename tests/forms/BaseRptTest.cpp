@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/ExtPageControl.h"
+#include "controls/BitCheckBox.h"
 #include "controls/F2Button.h"
 #include "fixture/FormFixture.h"
 #include "forms/report/BaseRpt.h"

@@ -18,9 +18,9 @@
 namespace znp {
 
 class TGroupBox;
-class TRadioButton;
-class TCheckBox;
-class TSpinEdit;
+class TZnRadioButton;
+class TBitCheckBox;
+class TZnSpinEdit;
 class TSpeedButton;
 class TComboBox;
 class TEdit;
@@ -65,16 +65,16 @@ public:
 
     // --- Controls added on "系统选项" ------------------------------------------------------------
     TGroupBox* grpGenTime = nullptr;
-    TRadioButton* rdoRealTime = nullptr;
-    TRadioButton* rdoQueue = nullptr;
-    TRadioButton* rdoExceptTime = nullptr;
+    TZnRadioButton* rdoRealTime = nullptr;
+    TZnRadioButton* rdoQueue = nullptr;
+    TZnRadioButton* rdoExceptTime = nullptr;
     TPanel* pnlTime = nullptr;
     TMaskEdit* edDate = nullptr;
     TF2Button* btnDate = nullptr;
-    TSpinEdit* edHour = nullptr;
-    TSpinEdit* edMin = nullptr;
-    TSpinEdit* edSec = nullptr;
-    TCheckBox* chkNotify = nullptr;
+    TZnSpinEdit* edHour = nullptr;
+    TZnSpinEdit* edMin = nullptr;
+    TZnSpinEdit* edSec = nullptr;
+    TBitCheckBox* chkNotify = nullptr;
     TSpeedButton* btnNotify = nullptr;
     TGroupBox* grpAlarm = nullptr;
     // --- The bottom panel ---------------------------------------------------------------------
@@ -87,8 +87,8 @@ public:
     TSpeedButton* btnPeriod = nullptr;
     // --- The periodic page (its other controls are reached by name) ----------------------------
     TTabSheet* tsPeriodOption = nullptr;
-    TSpinEdit* sePeriodHour = nullptr;
-    TSpinEdit* sePeriodMin = nullptr;
+    TZnSpinEdit* sePeriodHour = nullptr;
+    TZnSpinEdit* sePeriodMin = nullptr;
     TMaskEdit* meStartDate = nullptr;
     TMaskEdit* meEndDate = nullptr;
 

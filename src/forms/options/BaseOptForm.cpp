@@ -1,5 +1,8 @@
 // The publication of the scheduling level's class and the registration of its stored form
 // (BaseOpt.form).
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
+#include "controls/ZnSpinEdit.h"
 #include "platform/SysUtils.h"
 #include "forms/options/BaseOpt.h"
 

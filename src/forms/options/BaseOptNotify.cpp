@@ -1,5 +1,7 @@
 // The completion notification: the check box and its button. The recipient dialog is still to
 // come; until then the button opens nothing and the list is the default one.
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
 #include "platform/SysUtils.h"
 #include "forms/options/BaseOpt.h"
 #include "platform/Buttons.h"

@@ -4,6 +4,8 @@
 // and no first run date, so only an hourly schedule (whose start is the moment of collection)
 // can be computed.
 #include "controls/ExtPageControl.h"
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
 #include "platform/SysUtils.h"
 #include "forms/options/BaseOpt.h"
 #include "platform/Buttons.h"
@@ -23,7 +25,7 @@ std::string TfrmBaseOpt::ComputeFirstRunDate(const std::string&) { return std::s
 namespace {
 
 // Checks a radio button so that its click handler runs, also when it was checked already.
-void CheckAndClick(TRadioButton* radio) {
+void CheckAndClick(TZnRadioButton* radio) {
     if (!radio) return;
     if (radio->Checked())
         radio->OnClick(radio);

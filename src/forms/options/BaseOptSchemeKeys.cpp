@@ -3,6 +3,8 @@
 // are not part of schemes.
 #include "controls/ExtPageControl.h"
 #include "controls/SelectPnl.h"
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
 #include "platform/SysUtils.h"
 #include "forms/options/BaseOpt.h"
 #include "platform/ComCtrls.h"
@@ -21,11 +23,12 @@ std::string KeySuffix(const TWinControl& control) {
     if (dynamic_cast<const TMemo*>(&control)) return "";
     if (dynamic_cast<const TCustomEdit*>(&control)) return ".text";
     if (dynamic_cast<const TComboBox*>(&control)) return ".itemindex";
-    if (dynamic_cast<const TCheckBox*>(&control)) return ".checked";
+    if (dynamic_cast<const TCheckBox*>(&control) || dynamic_cast<const TBitCheckBox*>(&control)) return ".checked";
     // Only the platform's radio button: the kit's radio button is of another class.
     if (control.ClassType().Name() == std::string("TRadioButton")) return ".checked";
     if (dynamic_cast<const TSelectPanel*>(&control)) return ".style";
-    if (dynamic_cast<const TRadioGroup*>(&control)) return ".itemindex";
+    if (dynamic_cast<const TRadioGroup*>(&control) || dynamic_cast<const TZnRadioGroup*>(&control))
+        return ".itemindex";
     return "";
 }
 

@@ -1,6 +1,9 @@
 // The scheduling level's parameters and set-up: its date fields and counts, the binding to the
 // report server, the user's rights, the layout of its controls on "系统选项" and F2 on its dates.
 #include "controls/F2Button.h"
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
+#include "controls/ZnSpinEdit.h"
 #include "platform/SysUtils.h"
 #include "forms/options/BaseOpt.h"
 #include "platform/Buttons.h"

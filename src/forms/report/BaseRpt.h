@@ -18,7 +18,7 @@
 namespace znp {
 
 class TComboBox;
-class TCheckBox;
+class TBitCheckBox;
 
 // How the report comes out.
 struct TOutputState {
@@ -39,9 +39,9 @@ public:
     TLabel* lblDateType = nullptr;
     TComboBox* cboDateType = nullptr;
     TGroupBox* grpGenType = nullptr;
-    TCheckBox* chkView = nullptr;
-    TCheckBox* chkHTML = nullptr;
-    TCheckBox* chkDirectPrint = nullptr;
+    TBitCheckBox* chkView = nullptr;
+    TBitCheckBox* chkHTML = nullptr;
+    TBitCheckBox* chkDirectPrint = nullptr;
     TGroupBox* grpNote = nullptr;
     TLabel* lblNoteID = nullptr;
     TEdit* edNoteID = nullptr;
@@ -52,7 +52,7 @@ public:
     TEdit* edNote1 = nullptr;
     TEdit* edNote2 = nullptr;
     TEdit* edNote3 = nullptr;
-    TCheckBox* chkNoteEPPrint = nullptr;
+    TBitCheckBox* chkNoteEPPrint = nullptr;
     TGroupBox* grpSignIn = nullptr;
     TLabel* lblSignInID = nullptr;
     TEdit* edSignInID = nullptr;
@@ -63,7 +63,7 @@ public:
     TEdit* edSignIn1 = nullptr;
     TEdit* edSignIn2 = nullptr;
     TEdit* edSignIn3 = nullptr;
-    TCheckBox* chkSignInEPPrint = nullptr;
+    TBitCheckBox* chkSignInEPPrint = nullptr;
     // --- The button panel -----------------------------------------------------------------------
     TBitBtn* btnQuery = nullptr;
     TBitBtn* btnDesign = nullptr;
@@ -117,7 +117,7 @@ protected:
     // The "CMSMT" defaults of footer and sign-off, and which of them the user may change.
     void LoadDefaultTexts();
     // Entry N+1 / N+2 value: [caption, checked, number, line 1..3].
-    static Variant TextSetValue(TCheckBox* everyPage, TEdit* number, TEdit* const (&lines)[3]);
+    static Variant TextSetValue(TBitCheckBox* everyPage, TEdit* number, TEdit* const (&lines)[3]);
 };
 
 void RegisterBaseRptClasses();

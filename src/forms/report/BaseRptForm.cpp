@@ -1,6 +1,8 @@
 // The publication of the report level's class and the registration of its stored form
 // (BaseRpt.form).
 #include "controls/F2Button.h"
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
 #include "platform/SysUtils.h"
 #include "forms/report/BaseRpt.h"
 #include "platform/Buttons.h"

@@ -1,6 +1,8 @@
 // The run-time layout of "系统选项" on the report forms.
 #include "controls/DBLabel.h"
 #include "controls/F2Button.h"
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
 #include "platform/SysUtils.h"
 #include "forms/report/BaseRpt.h"
 #include "platform/Buttons.h"

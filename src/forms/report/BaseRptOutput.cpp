@@ -2,6 +2,8 @@
 // report level's environment entries (13-14), condition entries (sign-off, footer, date type)
 // and scheme keys.
 #include "controls/F2Button.h"
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
 #include "platform/SysUtils.h"
 #include "Kvtr42C/Protocol.h"
 #include "forms/report/BaseRpt.h"
@@ -79,7 +81,7 @@ bool TfrmBaseRpt::GetConditionTexts(Variant& texts, int count) {
     }
 }
 
-Variant TfrmBaseRpt::TextSetValue(TCheckBox* everyPage, TEdit* number, TEdit* const (&lines)[3]) {
+Variant TfrmBaseRpt::TextSetValue(TBitCheckBox* everyPage, TEdit* number, TEdit* const (&lines)[3]) {
     return Variant::ArrayOf({Variant(everyPage->Caption()), Variant(everyPage->Checked()), Variant(number->Text()),
                              Variant(lines[0]->Text()), Variant(lines[1]->Text()), Variant(lines[2]->Text())});
 }
@@ -107,7 +109,7 @@ void TfrmBaseRpt::BuildSchemeKeys() {
         for (TControl* control : group->ChildControls()) {
             if (dynamic_cast<TCustomEdit*>(control))
                 SchemeKeys += control->Name() + ".text;";
-            else if (dynamic_cast<TCheckBox*>(control))
+            else if (dynamic_cast<TBitCheckBox*>(control) || dynamic_cast<TCheckBox*>(control))
                 SchemeKeys += control->Name() + ".checked;";
         }
     }

@@ -1,6 +1,8 @@
 // The footer (页脚) and sign-off (签核) text sets: the program's defaults from "CMSMT" with the
 // permission to change them, F2 lookups of "CMSMS", and numbers typed by hand.
 #include "controls/F2Button.h"
+#include "controls/BitCheckBox.h"
+#include "controls/ZnRadio.h"
 #include "platform/SysUtils.h"
 #include "forms/report/BaseRpt.h"
 #include "platform/StdButtons.h"
