@@ -295,6 +295,7 @@ TEST_F(CodeConverterTest, ABig5InterfaceConvertsEveryTextOfTheFormOnce) {
     EXPECT_EQ(Big5(u"標題"), s.grid->Cells(0, 0));
     EXPECT_EQ(Big5(u"內容"), s.grid->Cells(1, 1));
     EXPECT_EQ(Big5(u"開啟"), s.menuItem->Caption);
+    EXPECT_TRUE(s.menu->OwnerDraw) << "menus draw their items in the interface's font";
     EXPECT_EQ(Big5(u"起止"), s.probe->Words);
     EXPECT_TRUE(s.probe->WithContents);
 }
@@ -326,6 +327,7 @@ TEST_F(CodeConverterTest, AGBInterfaceOnABig5MachineChangesFontsAndStylesOnly) {
     EXPECT_EQ("自由", s.free->Text());
     EXPECT_EQ("标题", s.grid->Cells(0, 0));
     EXPECT_EQ("起止", s.probe->Words);
+    EXPECT_TRUE(s.menu->OwnerDraw);
 }
 
 TEST_F(CodeConverterTest, WithoutAnInterfaceKindTheFormStaysAsItIs) {
@@ -337,6 +339,7 @@ TEST_F(CodeConverterTest, WithoutAnInterfaceKindTheFormStaysAsItIs) {
         EXPECT_EQ("制表日期", s.label->Caption());
         EXPECT_EQ(fontName, s.label->Font()->Name());
         EXPECT_EQ(TComboBoxStyle::csDropDownList, s.combo->Style);
+        EXPECT_FALSE(s.menu->OwnerDraw);
     }
 }
 
