@@ -1,6 +1,7 @@
 #include "HostObjects.h"
 #include "Kvtr42C/Exception.h"
 #include "platform/Clock.h"
+#include "platform/SysUtils.h"
 
 namespace znp::host {
 
@@ -41,6 +42,11 @@ F2Window::F2Window(std::shared_ptr<HostData> data) : data_(std::move(data)) {
 // The lookup array: [0] table, [1] query, [2] params, [3] multi-row, [4] filter, ... A filter keeps
 // the rows of which some field contains it. Multi-row: an array of rows (Empty when none);
 // otherwise the first row (Empty when none).
+//
+// Two lookups take their parameters: "CMSMS"/"01" [kind] lists the text sets of that kind as
+// [number, name, line 1, line 2, line 3]; "RMATA"/"03" [order type, order number] lists the
+// repair-call orders (section "RepairCalls", entries "key=type|number|customer|date") whose type
+// and number begin with the parameters (blanks around them ignored).
 Variant F2Window::Lookup(const Variant& request) {
     if (!request.IsArray() || request.DimCount() != 1 || request.HighBound() - request.LowBound() < 4)
         throw EOleError("F2GetData expects the lookup array");
@@ -48,8 +54,24 @@ Variant F2Window::Lookup(const Variant& request) {
     std::string query = DbText(Element(request, 1));
     bool multiRow = Element(request, 3).AsBoolean();
     std::string filter = DbText(Element(request, 4));
+    const Variant& params = Element(request, 2);
+    std::vector<std::vector<std::string>> candidates;
+    if (table == "CMSMS" && query == "01") {
+        for (const TextSet& set : TextSets(data_->Data(), DbText(Element(params, 0))))
+            candidates.push_back({set.Number, set.Name, set.Lines[0], set.Lines[1], set.Lines[2]});
+    } else if (table == "RMATA" && query == "03") {
+        const std::string type = Trim(DbText(Element(params, 0)));
+        const std::string number = Trim(DbText(Element(params, 1)));
+        for (const auto& [key, value] : data_->Data().Section("RepairCalls")) {
+            std::vector<std::string> fields = SplitRow(value);
+            fields.resize(4);
+            if (fields[0].rfind(type, 0) == 0 && fields[1].rfind(number, 0) == 0) candidates.push_back(fields);
+        }
+    } else {
+        candidates = LookupRows(data_->Data(), table, query);
+    }
     std::vector<Variant> rows;
-    for (const auto& row : LookupRows(data_->Data(), table, query)) {
+    for (const auto& row : candidates) {
         bool keep = filter.empty();
         for (const auto& field : row) keep = keep || field.find(filter) != std::string::npos;
         if (keep) rows.push_back(RowVariant(row));

@@ -65,6 +65,18 @@ private:
     Variant Lookup(const Variant& request);
 };
 
+// A numbered footer (kind "1") or sign-off block (kind "2"): section "TextSet.<kind>", entries
+// "number=name|line 1|line 2|line 3".
+struct TextSet {
+    std::string Number, Name;
+    std::string Lines[3];
+};
+std::vector<TextSet> TextSets(const DataFile& data, const std::string& kind);
+// The row of "CMSMS"/"01" for [kind, number]: [number, line 1, line 2, line 3].
+bool TextSetRow(const DataFile& data, const std::string& kind, const std::string& number, Variant& row);
+// The row of "CMSMT"/"01" for a program (section "PrintTexts.<ProgramId>").
+bool PrintTexts(const DataFile& data, const std::string& programId, Variant& row);
+
 // The rows of a lookup section "Lookup.<Table>.<Query>": each entry "key=col1|col2|..." is the row
 // [key, col1, col2, ...].
 std::vector<std::vector<std::string>> LookupRows(const DataFile& data, const std::string& table, const std::string& query);

@@ -63,6 +63,9 @@ Validator::Validator(std::shared_ptr<HostData> data) : data_(std::move(data)) {
 //   ADMMB/11  the direct-query restriction by [ProgramId]: [program id, name, kind, Y/N];
 //   GENES/01  a condition scheme by [name, user, program] (FindScheme);
 //   CMSMA/02  the web report site: [address] from "WebReport" "SiteUrl";
+//   CMSMT/01  a program's default print texts by [ProgramId] (PrintTexts);
+//   CMSMS/01  a numbered footer (kind "1") or sign-off block (kind "2") by [kind, number]
+//             (TextSetRow);
 //   any other table and query: the section "Lookup.<Table>.<Query>", the row whose key is the
 //             first parameter.
 bool Validator::Query(const std::string& table, const std::string& query, const Variant& params, Variant& data) {
@@ -90,12 +93,48 @@ bool Validator::Query(const std::string& table, const std::string& query, const 
         data = Variant::ArrayOf({site});
         return true;
     }
+    if (Same(table, "CMSMT") && query == "01") return PrintTexts(file, UpperCase(KeyOf(params)), data);
+    if (Same(table, "CMSMS") && query == "01") {
+        if (!params.IsArray() || params.DimCount() != 1 || params.HighBound() - params.LowBound() < 1) return false;
+        return TextSetRow(file, DbText(params[params.LowBound()]), DbText(params[params.LowBound() + 1]), data);
+    }
     std::string key = KeyOf(params);
     for (const auto& row : LookupRows(file, table, query)) {
         if (row[0] == key) {
             data = RowVariant(row);
             return true;
         }
+    }
+    return false;
+}
+
+// [footer number, footer editable Y/N, "", footer lines 1-3, sign-off number, sign-off editable,
+// "", sign-off lines 1-3] from the section "PrintTexts.<ProgramId>".
+bool PrintTexts(const DataFile& file, const std::string& programId, Variant& data) {
+    const std::string section = "PrintTexts." + programId;
+    if (programId.empty() || !file.HasSection(section)) return false;
+    auto value = [&](const char* key) { return Variant(file.Value(section, key)); };
+    data = Variant::ArrayOf({value("FooterId"), value("FooterEditable"), std::string(), value("Footer1"),
+                             value("Footer2"), value("Footer3"), value("SignInId"), value("SignInEditable"),
+                             std::string(), value("SignIn1"), value("SignIn2"), value("SignIn3")});
+    return true;
+}
+
+std::vector<TextSet> TextSets(const DataFile& file, const std::string& kind) {
+    std::vector<TextSet> sets;
+    for (const auto& [number, value] : file.Section("TextSet." + kind)) {
+        std::vector<std::string> fields = SplitRow(value);
+        fields.resize(4);
+        sets.push_back(TextSet{number, fields[0], {fields[1], fields[2], fields[3]}});
+    }
+    return sets;
+}
+
+bool TextSetRow(const DataFile& file, const std::string& kind, const std::string& number, Variant& data) {
+    for (const TextSet& set : TextSets(file, kind)) {
+        if (set.Number != number) continue;
+        data = Variant::ArrayOf({set.Number, set.Lines[0], set.Lines[1], set.Lines[2]});
+        return true;
     }
     return false;
 }

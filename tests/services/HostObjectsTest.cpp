@@ -27,11 +27,12 @@ protected:
         OleSet(manager, "DataPath", DataDir().string());
     }
 
-    Variant Lookup(const std::string& table, const std::string& query, bool multiRow, const std::string& filter) {
+    Variant Lookup(const std::string& table, const std::string& query, bool multiRow, const std::string& filter,
+                   const Variant& params = Variant::ArrayOf({""})) {
         Variant request = Variant::Array(0, 18);
         request[0] = table;
         request[1] = query;
-        request[2] = Variant::ArrayOf({""});
+        request[2] = params;
         request[3] = multiRow;
         request[4] = filter;
         return OleCall(OleCall(manager, "Com_F2Window"), "F2GetData", {request});
@@ -239,4 +240,45 @@ TEST_F(HostObjectsTest, ValidatorFindsSchemesOnTheReportServerWhateverTheUICodeP
     Variant found = check(wide, "genes-u1", data);
     SetVariantCodePage(previous);
     EXPECT_EQ(found, Variant(true));
+}
+
+// The report's own lookups: text sets by kind, repair-call orders by type and number, customers
+// and receiving staff by filter; the validator's default print texts and text sets by number.
+TEST_F(HostObjectsTest, ReportLookupsAnswerFromTheInstallationsData) {
+    const Variant footers = Lookup("CMSMS", "01", true, "", Variant::ArrayOf({"1"}));
+    ASSERT_TRUE(footers.IsArray());
+    EXPECT_EQ(footers.HighBound(), 1);
+    EXPECT_EQ(footers[0], Variant::ArrayOf({"F01", "内部报表", "本报表仅供内部使用", "", ""}));
+    EXPECT_EQ(Lookup("CMSMS", "01", false, "", Variant::ArrayOf({"2"}))[0], Variant("S01"));
+    EXPECT_TRUE(Lookup("CMSMS", "01", true, "", Variant::ArrayOf({"9"})).IsEmpty());
+
+    struct Case {
+        const char* type;
+        const char* number;
+        int rows;
+    } orders[] = {{"KV01", "", 2}, {"KV01", "20261202", 1}, {" KV02", "2026      ", 1}, {"", "", 3}, {"XX", "", 0}};
+    for (const auto& c : orders) {
+        const Variant rows = Lookup("RMATA", "03", true, "", Variant::ArrayOf({c.type, c.number}));
+        EXPECT_EQ(rows.IsArray() ? rows.HighBound() + 1 : 0, c.rows) << c.type << "-" << c.number;
+    }
+    EXPECT_EQ(Lookup("RMATA", "03", false, "", Variant::ArrayOf({"KV02", ""}))[1], Variant("20261203001"));
+    EXPECT_EQ(Lookup("COPMA", "01", true, "XSJ", Variant::ArrayOf({""}))[0][0], Variant("C002"));
+    EXPECT_EQ(Lookup("CMSMK", "01", true, "", Variant::ArrayOf({"C", "C"})).HighBound(), 1);
+
+    Variant validator = OleCall(manager, "Com_Validator");
+    std::vector<Variant> texts{"CMSMT", "01", "DB", Variant::ArrayOf({"kvtr42"}), Variant()};
+    ASSERT_EQ(OleCall(validator, "CheckValue", texts), Variant(true));
+    ASSERT_EQ(texts[4].HighBound(), 11);
+    EXPECT_EQ(texts[4][0], Variant("F01"));
+    EXPECT_EQ(texts[4][1], Variant("Y"));
+    EXPECT_EQ(texts[4][9], Variant("制表人:"));
+    std::vector<Variant> none{"CMSMT", "01", "DB", Variant::ArrayOf({"KVTR41"}), Variant()};
+    EXPECT_EQ(OleCall(validator, "CheckValue", none), Variant(false));
+    std::vector<Variant> set{"CMSMS", "01", "DB", Variant::ArrayOf({"2", "S02"}), Variant()};
+    ASSERT_EQ(OleCall(validator, "CheckValue", set), Variant(true));
+    EXPECT_EQ(set[4], Variant::ArrayOf({"S02", "经办人:", "主管:", ""}));
+    for (const Variant& params : {Variant::ArrayOf({"1", "S01"}), Variant::ArrayOf({"1"}), Variant("F01")}) {
+        std::vector<Variant> missing{"CMSMS", "01", "DB", params, Variant()};
+        EXPECT_EQ(OleCall(validator, "CheckValue", missing), Variant(false));
+    }
 }
