@@ -2,8 +2,9 @@
 //
 // The host passes [ByName, Values] where Values is an array of entries [ComponentName, Value].
 // Every entry must name a component of the form that can take a value — a selection panel, a
-// combo box, or a component with a published "ItemIndex", "Checked", "Text" or "Lines" property.
-// When one does not, the warning "W;000014" is shown and nothing is put in; when all do, every
+// combo box, or a component with a published "ItemIndex", "Checked", "Text" or "Lines" property,
+// with a value of a kind that component takes. When one does not, the warning "W;000014" is shown
+// and nothing is put in; when all do, every
 // value is put into its component before the run goes on, so that the submission that follows
 // carries what the host passed.
 #include "forms/base/BaseGene.h"
@@ -21,6 +22,25 @@ bool CanTakeValue(const TComponent& component) {
     return false;
 }
 
+// Whether Value can be put into the component the way PutPassedValue puts it: a number into an
+// ItemIndex, a Boolean (or a number, or "True"/"False") into Checked, a single value as text.
+bool ValueFits(const TComponent& component, const Variant& value) {
+    const ClassInfo& cls = component.ClassType();
+    if (const PropInfo* itemIndex = cls.FindProperty("ItemIndex"); itemIndex && itemIndex->Set && value.IsNumeric())
+        return true;
+    try {
+        if (const PropInfo* checked = cls.FindProperty("Checked"); checked && checked->Set) {
+            value.AsBoolean();
+            return true;
+        }
+        if (value.IsArray() || value.IsObject()) return false;
+        VarToStr(value);
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 bool TfrmBaseGene::CheckPassedByName(const Variant& values) {
@@ -31,13 +51,20 @@ bool TfrmBaseGene::CheckPassedByName(const Variant& values) {
         if (entry.IsArray() && entry.DimCount() == 1 && entry.HighBound() - entry.LowBound() >= 1 &&
             entry[entry.LowBound()].IsText())
             component = FindComponent(entry[entry.LowBound()].AsString());
-        if (!component || !CanTakeValue(*component)) {
+        if (!component || !CanTakeValue(*component) || !ValueFits(*component, entry[entry.LowBound() + 1])) {
             ShowMessageId("W;000014");
             return false;
         }
         entries.emplace_back(component, entry[entry.LowBound() + 1]);
     }
-    for (auto& [component, value] : entries) PutPassedValue(component, value);
+    // Every value fits its component before any is put in, so a refused run changes nothing.
+    try {
+        for (auto& [component, value] : entries) PutPassedValue(component, value);
+    } catch (const Exception& e) {
+        RecordError(e.what());
+        ShowMessageId("W;000014");
+        return false;
+    }
     return true;
 }
 

@@ -119,7 +119,12 @@ void TfrmBaseGene::PutLookupRows(TWinControl* control, const Variant& data, cons
         row.resize(std::max<size_t>(row.size(), 2));
         const std::string text = PadRight(row[0], 4) + separator + PadRight(row[1], 11);
         if (panel->UserChoice()) {
-            control->SetText(text);
+            // The joined text is what a masked edit shows (its literal included), whether or not
+            // its mask keeps literals in the value.
+            if (auto* masked = dynamic_cast<TMaskEdit*>(control); masked && masked->IsMasked())
+                masked->SetEditText(text);
+            else
+                control->SetText(text);
             return;
         }
         panel->AddRow({text});
