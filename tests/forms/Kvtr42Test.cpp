@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "controls/ExtPageControl.h"
+#include "controls/BitCheckBox.h"
 #include "controls/SelectPnl.h"
+#include "controls/ZnRadio.h"
 #include "fixture/FormFixture.h"
 #include "forms/report/Kvtr42CF.h"
 #include "platform/Application.h"
@@ -195,7 +197,7 @@ TEST_F(Kvtr42, ListsSendTheirCodesAndTheLayoutCodeFollowsSortAndDetails) {
         auto* form = SetUpForm();
         form->miOKNoExit->Click();
         fakes_.Log().Clear();
-        form->rg04->ClickItem(c.sort);
+        form->rg04->Buttons(c.sort)->Click();
         form->chk10->SetChecked(c.details);
         form->cbo07->SelectItem(c.approval);
         form->cbo08->SelectItem(c.status);

@@ -2,7 +2,9 @@
 #include "platform/SysUtils.h"
 #include "forms/report/Kvtr42CF.h"
 
+#include "controls/BitCheckBox.h"
 #include "controls/SelectPnl.h"
+#include "controls/ZnRadio.h"
 #include "platform/ComCtrls.h"
 #include "platform/ComboBox.h"
 #include "platform/ExtCtrls.h"

@@ -8,7 +8,7 @@
 
 namespace znp {
 
-class TRadioGroup;
+class TZnRadioGroup;
 
 class TfrmKvtr42 : public TfrmBaseRpt {
 public:
@@ -19,7 +19,7 @@ public:
     TSelectPanel* sp01 = nullptr;  // repair-call order numbers
     TSelectPanel* sp02 = nullptr;  // document dates
     TSelectPanel* sp03 = nullptr;  // approval dates
-    TRadioGroup* rg04 = nullptr;   // sort order
+    TZnRadioGroup* rg04 = nullptr;   // sort order
     TSelectPanel* sp05 = nullptr;  // customers
     TSelectPanel* sp06 = nullptr;  // receiving staff
     // --- Page "高级选项" ----------------------------------------------------------------------------
@@ -30,7 +30,7 @@ public:
     TComboBox* cbo08 = nullptr;  // status code
     TLabel* lbl09 = nullptr;
     TComboBox* cbo09 = nullptr;  // dispatch code
-    TCheckBox* chk10 = nullptr;  // print line details
+    TBitCheckBox* chk10 = nullptr;  // print line details
 
     void InitFormParams() override;
     bool Setup(const Variant& hostParams) override;
