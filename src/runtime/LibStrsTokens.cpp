@@ -49,16 +49,20 @@ std::vector<std::string> SplitTokens(const std::string& text, const std::string&
                                      const std::string& codePage) {
     std::vector<std::string> pieces;
     if (separator.empty()) return {text};
+    // Whether the code page has lead bytes at all is asked once, not for every byte.
+    const bool doubleByte = IsLeadByte(0x81, codePage);
+    const char first = separator[0];
     size_t start = 0, pos = 0;
     while (pos < text.size()) {
-        if (text.size() - pos >= separator.size() &&
+        if (text[pos] == first && text.size() - pos >= separator.size() &&
             std::memcmp(text.data() + pos, separator.data(), separator.size()) == 0) {
-            pieces.push_back(text.substr(start, pos - start));
+            pieces.emplace_back(text, start, pos - start);
             pos += separator.size();
             start = pos;
             continue;
         }
-        pos += IsLead(text[pos], codePage) && pos + 1 < text.size() ? 2 : 1;
+        const unsigned char byte = static_cast<unsigned char>(text[pos]);
+        pos += doubleByte && byte >= 0x80 && IsLeadByte(byte, codePage) && pos + 1 < text.size() ? 2 : 1;
     }
     pieces.push_back(text.substr(start));
     return pieces;
