@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/ZnRadio.h"
 #include "forms/BaseGeneChecksFixture.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -166,6 +167,17 @@ TEST_F(Navigation, EnterMovesOnOrToTheNextPageAfterALastControl) {
     form->TypeChar('\r');
     EXPECT_EQ(form->pgOption->ActivePage(), form->tsOption2) << "no page after the last";
     EXPECT_EQ(Focus(form), form->edPrintDate);
+}
+
+TEST_F(Navigation, EnterInAnyButtonOfAListedKitRadioGroupEndsItsPage) {
+    TfrmCheckTest* form = Shown();
+    auto* group = Construct<TZnRadioGroup>(form);
+    group->SetParent(form->sp05()->Parent());
+    group->Items()->SetText("a\r\nb\r\n");
+    form->PageLastControls = {group};
+    group->Buttons(1)->SetFocus();
+    form->TypeChar('\r');
+    EXPECT_EQ(form->pgOption->ActivePage(), form->tsOption2);
 }
 
 TEST_F(Navigation, EnterInAGridGoesToTheNextCellAndAppendsARow) {

@@ -4,6 +4,7 @@
 
 #include "controls/ExtPageControl.h"
 #include "controls/SelectPnl.h"
+#include "controls/ZnRadio.h"
 #include "forms/base/BaseGene.h"
 #include "platform/ClassRegistry.h"
 #include "platform/ComCtrls.h"
@@ -98,8 +99,8 @@ bool EndsItsPage(const std::vector<TControl*>& lastControls, const TWinControl* 
         if (listed == active) return true;
         if (auto* panel = dynamic_cast<const TSelectPanel*>(listed)) {
             if (active == panel->BeginEdit || active == panel->FinalEdit) return true;
-        } else if (auto* group = dynamic_cast<const TRadioGroup*>(listed)) {
-            if (group->ContainsControl(active)) return true;
+        } else if (dynamic_cast<const TRadioGroup*>(listed) || dynamic_cast<const TZnRadioGroup*>(listed)) {
+            if (static_cast<const TWinControl*>(listed)->ContainsControl(active)) return true;
         }
     }
     return false;
