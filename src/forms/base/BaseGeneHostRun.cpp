@@ -10,6 +10,7 @@
 #include "forms/base/BaseGene.h"
 
 #include "platform/StdCtrls.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
@@ -22,11 +23,28 @@ bool CanTakeValue(const TComponent& component) {
     return false;
 }
 
+// A number, or a text that is a whole decimal number (a shell hands everything over as text).
+bool IsWholeNumber(const Variant& value, int& number) {
+    if (value.IsNumeric()) {
+        number = value.AsInteger();
+        return true;
+    }
+    if (!value.IsText()) return false;
+    const std::string text = Trim(value.AsString());
+    size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (i == text.size() || text.size() - i > 9) return false;
+    for (size_t j = i; j < text.size(); ++j)
+        if (text[j] < '0' || text[j] > '9') return false;
+    number = std::stoi(text);
+    return true;
+}
+
 // Whether Value can be put into the component the way PutPassedValue puts it: a number into an
 // ItemIndex, a Boolean (or a number, or "True"/"False") into Checked, a single value as text.
 bool ValueFits(const TComponent& component, const Variant& value) {
     const ClassInfo& cls = component.ClassType();
-    if (const PropInfo* itemIndex = cls.FindProperty("ItemIndex"); itemIndex && itemIndex->Set && value.IsNumeric())
+    int number = 0;
+    if (const PropInfo* itemIndex = cls.FindProperty("ItemIndex"); itemIndex && itemIndex->Set && IsWholeNumber(value, number))
         return true;
     try {
         if (const PropInfo* checked = cls.FindProperty("Checked"); checked && checked->Set) {
@@ -70,9 +88,10 @@ bool TfrmBaseGene::CheckPassedByName(const Variant& values) {
 
 void TfrmBaseGene::PutPassedValue(TComponent* component, const Variant& value) {
     const ClassInfo& cls = component->ClassType();
-    // A number picks an item of a list; a text is the control's text.
-    if (const PropInfo* itemIndex = cls.FindProperty("ItemIndex"); itemIndex && itemIndex->Set && value.IsNumeric()) {
-        itemIndex->Set(*component, value);
+    // A number (also one written as text) picks an item of a list; a text is the control's text.
+    int number = 0;
+    if (const PropInfo* itemIndex = cls.FindProperty("ItemIndex"); itemIndex && itemIndex->Set && IsWholeNumber(value, number)) {
+        itemIndex->Set(*component, Variant(number));
     } else if (const PropInfo* checked = cls.FindProperty("Checked"); checked && checked->Set) {
         checked->Set(*component, Variant(value.AsBoolean()));
     } else if (const PropInfo* lines = cls.FindProperty("Lines"); lines && lines->GetObject) {
