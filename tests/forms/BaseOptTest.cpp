@@ -413,3 +413,19 @@ TEST_F(BaseOpt, TickingNotifySendsTheCurrentUserAsRecipient) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BaseOpt, F2OnTheScheduleDatesOpensTheDatePicker) {
+    fakes_.F2Window().PickedDate = "20240615";
+    auto* form = SetUpForm();
+    for (TMaskEdit* date : {form->edDate, form->meStartDate, form->meEndDate}) {
+        date->SetText("");
+        form->QuickPick(VK_F2, date);
+        EXPECT_EQ(date->Text(), "2024/06/15") << date->Name();
+    }
+    form->QuickPick(VK_F2, form->edHour);
+    EXPECT_EQ(form->edHour->Text(), "0");
+}
+
+}  // namespace

@@ -412,3 +412,19 @@ TEST_F(Kvtr42, HostDrivenValuesThatDoNotFitAreRefusedWhole) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Kvtr42, AHostDrivenQueryRunsTheReportAndCloses) {
+    InstallServerModule();
+    Status = Variant(std::u16string(u"报表已产生"));
+    auto* form = SetUpForm();
+    form->RunWithParams(Row({true, Row({4, Row({true, Row({Row({"chk10", true})})})})}));
+    ASSERT_EQ(Runs().size(), 1u);
+    EXPECT_EQ(Runs()[0].Args[0][1], Variant("A"));
+    EXPECT_EQ(fakes_.Log().Count("ReportServer", "Request"), 0);
+    Application().ProcessMessages();
+    EXPECT_FALSE(IsAlive(form));
+}
+
+}  // namespace
