@@ -192,10 +192,11 @@ int CountCuts(std::string text, const std::string& separator) {
 bool TfrmBaseGene::RestoreScheme(const std::string& keys, const std::string& values) {
     std::string restKeys = keys;
     std::string restValues = values;
-    // One line per key, or the lines cannot be matched to their keys (a value that held a line
-    // break, a text cut short): nothing is restored rather than values put into the wrong controls.
-    if (CountCuts(keys, ";") != CountCuts(values, kLineEnd)) {
-        RecordError("The scheme's values do not match its keys line by line; nothing was restored");
+    // More lines than keys: a value held a line break and every line after it would go to the
+    // wrong control, so nothing is restored. (Missing lines read as empty: a text that lost its
+    // last empty lines still matches its keys.)
+    if (CountCuts(values, kLineEnd) > CountCuts(keys, ";")) {
+        RecordError("The scheme holds more lines than keys; nothing was restored");
         return false;
     }
     try {
