@@ -19,6 +19,12 @@ namespace znp {
 
 class TComboBox;
 class TBitCheckBox;
+class TfrmRunningWinC;
+
+// Automation classes outside the library that design and the web report use.
+inline constexpr const char* kQueueManagerClass = "QueueManagerC.Class1";
+inline constexpr const char* kBrowserClass = "InternetExplorer.Application";
+inline constexpr const char* kHttpRequestClass = "ZnpXml.XMLHTTP";
 
 // How the report comes out.
 struct TOutputState {
@@ -96,6 +102,17 @@ public:
     // Applies the enabling rules of the query and design buttons.
     void EnableQueryButtons();
 
+    // --- Design and web report (BaseRptDesign.cpp, BaseRptWeb.cpp) -------------------------------
+    // The waiting window while a report is being opened; only during a design or web report click.
+    TfrmRunningWinC* RunningWin = nullptr;
+    // The culture of the web report for a user-interface code page.
+    static std::string WebCulture(const std::string& uiCodePage);
+    // A moment as the web report's send key, "YYYYMMDDHHMMSS".
+    static std::string SendKeyOf(double moment);
+    // The web report's address for a site and a job; nothing in it is escaped.
+    std::string WebReportAddress(const std::string& site, const std::string& jobNumber,
+                                 const std::string& sendKey) const;
+
     // --- Published event handlers ---------------------------------------------------------------
     void FormCreate(TObject* sender);
     void FormShow(TObject* sender);
@@ -118,6 +135,19 @@ protected:
     void LoadDefaultTexts();
     // Entry N+1 / N+2 value: [caption, checked, number, line 1..3].
     static Variant TextSetValue(TBitCheckBox* everyPage, TEdit* number, TEdit* const (&lines)[3]);
+
+private:
+    // The common first steps of design and web report: collect, register, run the module,
+    // record the outcome. False when the handler has to stop; JobNumber is the registered job.
+    bool RegisterAndRunForOpening(bool web, std::string& jobNumber);
+    void ShowRunningWin();
+    void CloseRunningWin();
+    // The site address of the web report ("CMSMA"/"02"); false when the query failed.
+    bool WebReportSite(std::string& site);
+    // Whether the address answers; false after the failure box.
+    bool CheckWebAddress(const std::string& address);
+    // Opens the address in the browser object, else through the shell.
+    void OpenWebAddress(const std::string& address);
 };
 
 void RegisterBaseRptClasses();

@@ -5,6 +5,7 @@
 #include "controls/ZnRadio.h"
 #include "platform/SysUtils.h"
 #include "forms/report/BaseRpt.h"
+#include "forms/report/RunningWinCF.h"
 #include "platform/Buttons.h"
 #include "platform/ComboBox.h"
 #include "platform/FormReader.h"
@@ -81,6 +82,7 @@ void TfrmBaseRpt::Loaded() {
 void RegisterBaseRptClasses() {
     RegisterClass(TfrmBaseRpt::StaticClass());
     RegisterFormResource("TfrmBaseRpt", std::string(storedforms::BaseRpt()));
+    RegisterRunningWinClasses();
 }
 
 }  // namespace znp
