@@ -3,11 +3,13 @@
 // command line, shows what the controller reports, optionally hands it a command array, and
 // closes it.
 //
-//   hostshell [--plugin FILE] [--show] [--execute MODE [--value NAME=VALUE]...]
+//   hostshell [--plugin FILE] [--show] [--execute MODE [--value NAME=VALUE]...] [--click NAME]...
 //             [USER COMPANY DATABASE [WINDOW [CONTEXT]]]
 //
 // --execute hands the controller the command [0, [MODE, [true, [[NAME, VALUE], ...]]]]: the
 // condition values by component name, then the run of the mode (0 only hands them over).
+// --click presses a button of the form by its name as a user would (an enabled, visible button
+// only), for instance "btnWebDesign" for the web report or "btnDesign" for report design.
 #include <dlfcn.h>
 
 #include <cstdlib>
@@ -21,6 +23,7 @@
 #include "Kvtr42C/DLLBaseCtrller.h"
 #include "platform/Application.h"
 #include "platform/ClassRegistry.h"
+#include "platform/Controls.h"
 #include "platform/ShellVerbs.h"
 
 namespace {
@@ -50,7 +53,7 @@ const char* NotificationName(int code) {
 }
 
 int Usage() {
-    std::cerr << "usage: hostshell [--plugin FILE] [--show] [--execute MODE [--value NAME=VALUE]...] "
+    std::cerr << "usage: hostshell [--plugin FILE] [--show] [--execute MODE [--value NAME=VALUE]...] [--click NAME]... "
                  "[USER COMPANY DATABASE [WINDOW [CONTEXT]]]\n";
     return 2;
 }
@@ -61,6 +64,7 @@ int main(int argc, char** argv) {
     std::string plugin = "Kvtr42C.so";
     bool show = false;
     std::optional<int> executeMode;
+    std::vector<std::string> clicks;
     std::vector<std::string> hostArgs;
     std::vector<Variant> values;
     for (int i = 1; i < argc; ++i) {
@@ -68,6 +72,7 @@ int main(int argc, char** argv) {
         if (arg == "--plugin" && i + 1 < argc) plugin = argv[++i];
         else if (arg == "--show") show = true;
         else if (arg == "--execute" && i + 1 < argc) executeMode = std::atoi(argv[++i]);
+        else if (arg == "--click" && i + 1 < argc) clicks.push_back(argv[++i]);
         else if (arg == "--value" && i + 1 < argc) {
             std::string pair = argv[++i];
             auto eq = pair.find('=');
@@ -129,6 +134,18 @@ int main(int argc, char** argv) {
             Variant command = Variant::ArrayOf({Variant(0), Variant::ArrayOf({Variant(*executeMode),
                                                                Variant::ArrayOf({Variant(true), Variant::ArrayOf(values)})})});
             std::cout << "Execute(" << *executeMode << ") -> " << controller->Execute(command) << std::endl;
+            znp::Application().ProcessMessages();
+        }
+        for (const std::string& name : clicks) {
+            if (controller->IsFormFreed()) break;
+            auto* form = znp::Application().FindControl(static_cast<znp::HWND>(controller->GetHandle()));
+            auto* button = form ? dynamic_cast<znp::TControl*>(form->FindComponent(name)) : nullptr;
+            if (!button || !button->Enabled() || !button->Visible()) {
+                std::cout << "Click(" << name << ") -> not offered" << std::endl;
+                continue;
+            }
+            std::cout << "Click(" << name << ")" << std::endl;
+            button->Click();
             znp::Application().ProcessMessages();
         }
         controller->CloseForm();

@@ -22,7 +22,7 @@ inline fs::path DataDir() { return SourceDir() / "data"; }
 
 // Makes the shipped class configuration serve, with the built libraries on the search path.
 inline void UseInstalledServices() {
-    for (const char* folder : {"hostobjects", "reportserver"}) {
+    for (const char* folder : {"hostobjects", "reportserver", "clientobjects"}) {
         fs::path dir = BuildDir() / "services" / folder;
         auto path = LibrarySearchPath();
         if (std::find(path.begin(), path.end(), dir.string()) == path.end()) AddLibrarySearchFolder(dir.string());
