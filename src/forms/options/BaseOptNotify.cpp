@@ -4,6 +4,7 @@
 #include "controls/ZnRadio.h"
 #include "platform/SysUtils.h"
 #include "forms/options/BaseOpt.h"
+#include "forms/options/ZnNotifyXml.h"
 #include "platform/Buttons.h"
 #include "platform/StdButtons.h"
 
@@ -13,9 +14,7 @@ void TfrmBaseOpt::chkNotifyClick(TObject*) {
     const bool ticked = chkNotify && chkNotify->Checked();
     if (btnNotify) btnNotify->SetEnabled(ticked);
     // The current user as a portal recipient, with only the on-screen message switched on.
-    if (ticked && Notify.NotifyRecipients.empty())
-        Notify.NotifyRecipients = "<?xml version=\"1.0\" encoding=\"GB2312\"?><Root><R1 ID=\"" + UserId +
-                                  "\" Name=\"\" Type=\"5\" Msg=\"YNN\"/></Root>";
+    if (ticked && Notify.NotifyRecipients.empty()) Notify.NotifyRecipients = notify::DefaultRecipients(UserId);
 }
 
 void TfrmBaseOpt::btnNotifyClick(TObject*) {}
