@@ -302,6 +302,10 @@ struct SchemeRecord {
     std::string CreateDate;  // CREATE_DATE, yyyymmdd
 
     bool SameKey(const SchemeRecord& other) const;
+    // One row [NCONDITION, CREATOR, PROGRAMME, SCONDITION, VCONDITION, CREATE_DATE], as the
+    // validator's scheme query "GENES"/"01" answers it.
+    Variant ToVariant() const;
+    static SchemeRecord FromVariant(const Variant& value, const std::string& codePage = std::string());
 };
 
 // The provider's answer: a two-dimensional array [0..n, 0..5], row 0 the field names NCONDITION,

@@ -23,11 +23,6 @@ std::string Utf8ToDb(const std::string& text) {
     return WideToBytes(BytesToWide(text, "65001"), "936");
 }
 
-std::string DbText(const Variant& value) {
-    if (value.Type() == VarType::OleStr) return WideToBytes(value.AsWide(), "936");
-    return VarToStr(value);
-}
-
 std::vector<std::string> SplitRow(const std::string& text) {
     std::vector<std::string> fields;
     size_t start = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "HostData.h"
+#include "Kvtr42C/Protocol.h"
 #include "platform/DispatchObject.h"
 
 namespace znp::host {
@@ -80,9 +81,8 @@ bool PrintTexts(const DataFile& data, const std::string& programId, Variant& row
 // The rows of a lookup section "Lookup.<Table>.<Query>": each entry "key=col1|col2|..." is the row
 // [key, col1, col2, ...].
 std::vector<std::vector<std::string>> LookupRows(const DataFile& data, const std::string& table, const std::string& query);
-// The text of an argument in code page 936, the database's: wide text is narrowed to 936 whatever
-// the process's user-interface code page is; byte text is taken as it comes; Null and Empty are "".
-std::string DbText(const Variant& value);
+// The text of an argument in the database's code page (Kvtr42C/Protocol.h).
+using protocol::DbText;
 // A row as a zero-based variant array of texts.
 Variant RowVariant(const std::vector<std::string>& row);
 

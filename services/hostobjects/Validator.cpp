@@ -22,22 +22,19 @@ std::string KeyOf(const Variant& params) {
 // database in an installation. Answers the scheme record [NCONDITION, CREATOR, PROGRAMME,
 // SCONDITION, VCONDITION, CREATE_DATE].
 bool FindScheme(const Variant& params, Variant& data) {
-    if (!params.IsArray() || params.DimCount() != 1 || params.HighBound() - params.LowBound() < 2) return false;
-    const int low = params.LowBound();
-    std::string name = DbText(params[low]);
     try {
+        const protocol::SchemeKey key = protocol::SchemeKey::FromVariant(params, protocol::kDbCodePage);
         Variant server = CreateOleObject("ReportCounterS.dmReportCounter");
-        OleCall(server, "LoadTable", {Variant::ArrayOf({params[low + 1], params[low + 2]})});
-        Variant table = OleCall(server, "GetRecords", {"pvdConSave"});
-        for (int r = table.LowBound(1) + 1; r <= table.HighBound(1); ++r) {
-            if (DbText(table.At(r, 0)) != name) continue;
-            std::vector<Variant> record;
-            for (int c = table.LowBound(2); c <= table.HighBound(2); ++c) record.push_back(table.At(r, c));
-            data = Variant::ArrayOf(std::move(record));
+        OleCall(server, "LoadTable", {protocol::SchemeOwner{key.UserId, key.ProgramId}.ToVariant()});
+        const protocol::SchemeTable table =
+            protocol::SchemeTable::FromVariant(OleCall(server, "GetRecords", {"pvdConSave"}), protocol::kDbCodePage);
+        for (const protocol::SchemeRecord& record : table.Rows) {
+            if (record.Name != key.Name) continue;
+            data = record.ToVariant();
             return true;
         }
     } catch (const std::exception&) {
-        // No report server: the scheme is not known.
+        // No report server, or parameters that name no scheme: the scheme is not known.
     }
     return false;
 }
@@ -75,15 +72,20 @@ bool Validator::Query(const std::string& table, const std::string& query, const 
         std::string id = UpperCase(KeyOf(params));
         std::string section = "Program." + id;
         if (id.empty() || !file.HasSection(section)) return false;
-        std::string name = file.Value(section, "Name");
-        std::string kind = file.Value(section, "Kind", "R");
-        std::string noDirect = file.Value(section, "NoDirectQuery", "N");
-        if (query == "11") {
-            data = Variant::ArrayOf({id, name, kind, noDirect});
-        } else {
-            data = Variant::ArrayOf({name, id, file.Value(section, "System"), kind, file.Value(section, "Log", "N"),
-                                     noDirect, id + "S.Class1", file.Value(section, "EnglishName")});
-        }
+        protocol::ProgramRow row;
+        row.Name = file.Value(section, "Name");
+        row.Id = id;
+        row.System = file.Value(section, "System");
+        row.Kind = file.Value(section, "Kind", "R");
+        row.WantLog = file.Value(section, "Log", "N") == "Y";
+        row.NoDirectQuery = file.Value(section, "NoDirectQuery", "N") == "Y";
+        row.ServerClass = id + "S.Class1";
+        row.EnglishName = file.Value(section, "EnglishName");
+        row.HasEnglishName = true;
+        if (query == "11")
+            data = protocol::ProgramQueryRow{row.Id, row.Name, row.Kind, row.NoDirectQuery}.ToVariant();
+        else
+            data = row.ToVariant();
         return true;
     }
     if (Same(table, "GENES") && query == "01") return FindScheme(params, data);

@@ -7,33 +7,7 @@
 
 namespace znp::report {
 
-namespace {
-
-// The element Index (from the low bound) of a one-dimensional array, or Empty.
-Variant ElementOf(const Variant& array, int index) {
-    if (!array.IsArray() || array.DimCount() != 1) return Variant();
-    int at = array.LowBound() + index;
-    return at <= array.HighBound() ? array[at] : Variant();
-}
-
-int ElementCount(const Variant& array) {
-    return array.IsArray() && array.DimCount() == 1 ? array.HighBound() - array.LowBound() + 1 : 0;
-}
-
-// A request is [environment, texts, values, ...] whose environment names the program (index 1).
-bool IsRequest(const Variant& package) {
-    if (ElementCount(package) < 3) return false;
-    const Variant env = ElementOf(package, 0);
-    if (!env.IsArray() || env.DimCount() != 1 || env.LowBound() > 1 || env.HighBound() < 1) return false;
-    return !DbText(env[1]).empty();
-}
-
-}  // namespace
-
-std::string DbText(const Variant& value) {
-    if (value.Type() == VarType::OleStr) return WideToBytes(value.AsWide(), "936");
-    return VarToStr(value);
-}
+using protocol::DbText;
 
 ReportServer::ReportServer() : store_(ServerStore::Instance()) {
     RegisterJobCalls();
@@ -54,14 +28,18 @@ void ReportServer::RegisterJobCalls() {
 }
 
 Variant ReportServer::Queue(const Variant& package, const std::string& kind, const std::string& machine) {
-    if (!IsRequest(package)) {
-        lastError_ = "报表请求格式错误: 缺少环境、条件说明或条件值";
+    try {
+        if (protocol::ConditionPackage::FromVariant(package, protocol::kDbCodePage).Env.ProgramId.empty())
+            throw EProtocolError("the environment names no program");
+    } catch (const EProtocolError& e) {
+        lastError_ = std::string("报表请求格式错误: ") + e.what();
         return std::string("ERROR");
     }
     std::lock_guard lock(store_->Mutex);
     char number[24];
     std::snprintf(number, sizeof number, "%08ld", ++store_->LastJob);
-    store_->Jobs.push_back(report::Job{number, kind, machine, kind == "Q" ? "Queued" : "Registered", Variant(), package});
+    store_->Jobs.push_back(
+        protocol::JobRecord{number, kind, machine, kind == "Q" ? "Queued" : "Registered", Variant(), package});
     lastError_.clear();
     return std::string(number);
 }
@@ -72,7 +50,7 @@ Variant ReportServer::UpdateStatus(Variant& jobNo, const Variant& status, const 
     while (!number.empty() && number.back() == ' ') number.pop_back();
     while (!number.empty() && number.front() == ' ') number.erase(0, 1);
     std::lock_guard lock(store_->Mutex);
-    report::Job* job = store_->FindJob(number);
+    protocol::JobRecord* job = store_->FindJob(number);
     if (!job) {
         lastError_ = "工作编号不存在: " + number;
         throw EOleError(lastError_);
@@ -83,22 +61,22 @@ Variant ReportServer::UpdateStatus(Variant& jobNo, const Variant& status, const 
     return Variant();
 }
 
-// Every user may run every program with every right: [ProgramId, "user,Y,Y,rights,,", "", "",
-// limit kind "", [0]] (no value limits). Element 1 is what the client reads: field 4 the rights
-// string, one "Y" per right.
+// Every user may run every program with every right, without value limits.
 Variant ReportServer::Rights(const Variant& request) {
-    if (ElementCount(request) < 3) throw EOleError("GetPower expects [DbName, UserId, ProgramId, \"\"]");
-    std::string user = DbText(ElementOf(request, 1));
-    std::string program = DbText(ElementOf(request, 2));
-    return Variant::ArrayOf({program, user + ",Y,Y,YYYYYYYY,,", std::string(), std::string(), std::string(),
-                             Variant::ArrayOf({0})});
+    if (protocol::ElementCount(request) < 3) throw EOleError("GetPower expects [DbName, UserId, ProgramId, \"\"]");
+    protocol::RightsRecord rights;
+    rights.ProgramId = DbText(protocol::ElementAt(request, 2, "GetPower"));
+    rights.Field1 = DbText(protocol::ElementAt(request, 1, "GetPower"));
+    rights.Flag2 = rights.Flag3 = true;
+    rights.Rights = "YYYYYYYY";
+    rights.HasLimits = true;
+    return rights.ToVariant();
 }
 
 Variant ReportServer::Job(const std::string& jobNo) {
     std::lock_guard lock(store_->Mutex);
-    const report::Job* job = store_->FindJob(jobNo);
-    if (!job) return Variant();
-    return Variant::ArrayOf({job->Number, job->Kind, job->Machine, job->Status, job->When, job->Package});
+    const protocol::JobRecord* job = store_->FindJob(jobNo);
+    return job ? job->ToVariant() : Variant();
 }
 
 }  // namespace znp::report

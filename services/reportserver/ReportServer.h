@@ -1,19 +1,22 @@
 // The report server "ReportCounterS.dmReportCounter": job numbers, the job queue, registered jobs
 // and their status, rights, and the condition-scheme table behind the provider "pvdConSave".
 //
-// This first form keeps everything in memory, shared by every server object of the process (one
-// server, many connections); what a connection chose with LoadTable is its own.
+// Jobs are kept in memory, shared by every server object of the process (one server, many
+// connections); condition schemes in the installation's database (SchemeStore); what a connection
+// chose with LoadTable is its own. Arguments and answers have the layouts of Kvtr42C/Protocol.h,
+// texts read in the database code page.
 //
 // Calls:
 //   Request(Package) -> job number        queue a job; "ERROR" when the package is no request
+//                                         (ErrorDescript says what is wrong with it)
 //   Request1(Package, Machine) -> number  register a job that the client runs itself
 //   ErrorDescript() -> text               why the last call of this connection failed
 //   UpdateStatus1(var JobNo, Status, When) record the outcome of a registered job
 //   GetPower([DbName, UserId, ProgramId, ""]) -> the rights record
 //   LoadTable([UserId, ProgramId])        choose the schemes that GetRecords delivers
 //   InsertConTable, DeleteConTable, ChangeConName  scheme changes; "" or the reason of refusal
-//   GetRecords(Provider) -> [0..n, 0..5]  the provider's records, row 0 the field names
-//   GetJob(JobNo) -> [JobNo, Kind ("Q" queued, "C" client-run), Machine, Status, When, Package]
+//   GetRecords(Provider) -> SchemeTable   the provider's records, row 0 the field names
+//   GetJob(JobNo) -> JobRecord            Empty for an unknown number
 //   property JobCount
 // Job numbers are eight digits counting from 00000001.
 #pragma once
@@ -29,10 +32,6 @@ namespace znp::report {
 inline constexpr const char* kServerClass = "ReportCounterS.dmReportCounter";
 
 struct ServerStore;
-
-// The text of an argument in code page 936, the database's: wide text is narrowed to 936 whatever
-// the process's user-interface code page is; byte text is taken as it comes; Null and Empty are "".
-std::string DbText(const Variant& value);
 
 class ReportServer : public DispatchObject {
 public:

@@ -126,6 +126,19 @@ bool SchemeRecord::SameKey(const SchemeRecord& other) const {
     return Name == other.Name && Creator == other.Creator && Programme == other.Programme;
 }
 
+Variant SchemeRecord::ToVariant() const {
+    return Variant::ArrayOf(
+        {Variant(Name), Variant(Creator), Variant(Programme), Variant(Keys), Variant(Value), Variant(CreateDate)});
+}
+
+SchemeRecord SchemeRecord::FromVariant(const Variant& value, const std::string& codePage) {
+    const std::string what = "Scheme record";
+    RequireList(value, what, 6);
+    std::string f[6];
+    for (int i = 0; i < 6; ++i) f[i] = Text(value, i, what, codePage);
+    return SchemeRecord{f[0], f[1], f[2], f[3], f[4], f[5]};
+}
+
 const char* const SchemeTable::kFieldNames[6] = {"NCONDITION", "CREATOR",    "PROGRAMME",
                                                  "SCONDITION", "VCONDITION", "CREATE_DATE"};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Kvtr42C/Exception.h"
+#include "Kvtr42C/Protocol.h"
 #include "fixture/HostFakes.h"
 #include "platform/ClassRegistry.h"
 
@@ -85,8 +86,14 @@ TEST(HostFakes, RegistrationEndsWithTheGuard) {
 TEST(HostFakes, ReportServerKeepsSchemesAndNumbersJobs) {
     ScopedHostFakes fakes;
     Variant server = CreateOleObject("ReportCounterS.dmReportCounter");
-    EXPECT_EQ(OleCall(server, "Request", {1}), Variant("J0000001"));
-    EXPECT_EQ(OleCall(server, "Request1", {1, "PC"}), Variant("J0000002"));
+    protocol::ConditionPackage package;
+    package.Env.ProgramId = "KVTR42";
+    const Variant request = package.ToVariant();
+    EXPECT_EQ(OleCall(server, "Request", {request}), Variant("J0000001"));
+    EXPECT_EQ(OleCall(server, "Request1", {request, "PC"}), Variant("J0000002"));
+    // What is no condition package is refused as the server refuses it, with the reason.
+    EXPECT_EQ(OleCall(server, "Request", {1}), Variant("ERROR"));
+    EXPECT_NE(VarToStr(OleCall(server, "ErrorDescript")).find("Condition package"), std::string::npos);
     fakes.ReportServer().UpdatedJobNo = "J9";
     std::vector<Variant> status{"J0000002", "ok", 0.0};
     OleCall(server, "UpdateStatus1", status);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Kvtr42C/Exception.h"
+#include "Kvtr42C/Protocol.h"
 #include "platform/ClassRegistry.h"
 #include "services/ServiceTestSupport.h"
 
@@ -11,12 +12,13 @@ namespace {
 
 // A request as the form sends it: [environment 1..14, texts, values].
 Variant Package(const std::string& programId) {
-    Variant env = Variant::Array(1, 14);
-    env[1] = programId;
-    env[2] = 14;
-    Variant texts = Variant::Array(1, 14);
-    Variant values = Variant::Array(1, 14);
-    return Variant::ArrayOf({env, texts, values});
+    protocol::ConditionPackage package;
+    package.Env.ProgramId = programId;
+    package.Env.EnvCount = protocol::Environment::kReportCount;
+    package.Env.ConditionCount = 1;
+    package.Texts = {{"制表日期", "edPrintDate"}};
+    package.Values = {Variant("20240501")};
+    return package.ToVariant();
 }
 
 bool IsJobNumber(const Variant& v) {
@@ -76,7 +78,9 @@ TEST_F(ReportServerTest, QueuesAndRegistersJobsUnderNewNumbers) {
 
 TEST_F(ReportServerTest, RefusesWhatIsNoRequestWithERRORAndAReason) {
     Variant envWithoutProgram = Package("");
-    for (const Variant& bad : {Variant(), Variant("text"), Variant::ArrayOf({1, 2}), envWithoutProgram}) {
+    Variant textsWithoutNames = Package("KVTR42");
+    textsWithoutNames[1][1] = Variant::ArrayOf({Variant("制表日期")});
+    for (const Variant& bad : {Variant(), Variant("text"), Variant::ArrayOf({1, 2}), envWithoutProgram, textsWithoutNames}) {
         EXPECT_EQ(OleCall(server, "Request", {bad}), Variant("ERROR")) << bad.TypeName();
         EXPECT_FALSE(VarToStr(OleCall(server, "ErrorDescript")).empty());
     }
@@ -154,4 +158,27 @@ TEST_F(ReportServerTest, DeleteAndRenameAnswerEmptyOrTheReason) {
     EXPECT_FALSE(remove("two").empty());
     EXPECT_EQ(Schemes("ren-u1"), (Rows{{"One", "1"}}));
     EXPECT_THROW(OleCall(server, "DeleteConTable", {Variant::ArrayOf({"One"})}), EOleError);
+}
+
+// Schemes live in the installation's database: a later server of the same installation (here: the
+// store opened again after another installation was used) still lists them.
+TEST_F(ReportServerTest, SchemesOutliveTheServerInTheInstallationsDatabase) {
+    const TempDir a, b;
+    const fs::path& first = a.Path();
+    const fs::path& second = b.Path();
+    const char* before = std::getenv("ZNP_INSTALL");
+    const std::string saved = before ? before : "";
+    setenv("ZNP_INSTALL", first.c_str(), 1);
+    EXPECT_EQ(Insert("月报", "keep-u1", "v\r\n"), Variant(std::string()));
+    EXPECT_TRUE(fs::exists(first / "ReportServer" / "schemes.db"));
+
+    setenv("ZNP_INSTALL", second.c_str(), 1);
+    EXPECT_TRUE(Schemes("keep-u1").empty());
+
+    setenv("ZNP_INSTALL", first.c_str(), 1);
+    EXPECT_EQ(Schemes("keep-u1"), (Rows{{"月报", "v\r\n"}}));
+    if (before)
+        setenv("ZNP_INSTALL", saved.c_str(), 1);
+    else
+        unsetenv("ZNP_INSTALL");
 }
