@@ -64,8 +64,8 @@ const Variant& ElementAt(const Variant& value, int i, const std::string& what);
 
 // --- Host ------------------------------------------------------------------------------------
 
-// The array the host hands to Open, indexed from 0: the three identities are required, the host
-// window and the host context are not (a missing context is reported by the form).
+// The array the host hands to Open, indexed from 0: the three identities are required (not Null),
+// the host window and the host context are not (a missing context is reported by the form).
 struct HostParams {
     std::string UserId;
     std::string CompanyId;

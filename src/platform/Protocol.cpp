@@ -118,6 +118,9 @@ Variant HostParams::ToVariant() const {
 HostParams HostParams::FromVariant(const Variant& value, const std::string& codePage) {
     const std::string what = "Host parameters";
     RequireList(value, what, 3);
+    // The three identities must be there: a Null is a missing one.
+    for (int i = 0; i < 3; ++i)
+        if (ElementAt(value, i, what).IsNull()) throw EProtocolError(what + " element " + std::to_string(i) + " is Null");
     HostParams p;
     p.UserId = Text(value, 0, what, codePage);
     p.CompanyId = Text(value, 1, what, codePage);

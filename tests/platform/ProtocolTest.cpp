@@ -270,6 +270,9 @@ TEST(ProtocolTest, WrongShapesAreRefusedWithTheRecordNamed) {
         {"list row no array", [] { ListValue::FromVariant(Variant::ArrayOf({Variant(kList), Variant("r")})); }, "row 1"},
         {"range value of two", [] { RangeValue::FromVariant(Variant::ArrayOf({Variant(kRange), Variant("a")})); }, "0x04"},
         {"host of two", [] { HostParams::FromVariant(Variant::ArrayOf({Variant("U"), Variant("C")})); }, "Host"},
+        {"host company Null", [] {
+             HostParams::FromVariant(Variant::ArrayOf({Variant("U"), Variant::Null(), Variant("D")}));
+         }, "element 1 is Null"},
         {"host window text", [] {
              HostParams::FromVariant(Variant::ArrayOf({Variant("U"), Variant("C"), Variant("D"), Variant("w")}));
          }, "host window"},

@@ -159,18 +159,19 @@ bool TfrmBaseGene::Setup(const Variant& hostParams) {
         PassedByName = true;
         AutoRunReady = false;
 
-        const int high = hostParams.HighBound(1);
-        HostWindow = high >= 3 ? hostParams[3].AsInteger() : 0;
-        if (high >= 4) {
-            HostContext = hostParams[4];
-        } else {
+        // A host array without its context is reported, and set-up goes on to find out what
+        // else is missing.
+        if (protocol::ElementCount(hostParams) < 5) {
             ShowMessageId("E;000038");
             Application().PostMessage(Handle(), WM_CLOSE);
         }
         Hide();
-        UserId = hostParams[0].AsString();
-        CompanyId = hostParams[1].AsString();
-        DbName = hostParams[2].AsString();
+        const protocol::HostParams host = protocol::HostParams::FromVariant(hostParams);
+        HostWindow = host.HostWindow;
+        if (host.HasHostContext) HostContext = host.HostContext;
+        UserId = host.UserId;
+        CompanyId = host.CompanyId;
+        DbName = host.DbName;
 
         InitEnvironment();
 
@@ -229,14 +230,12 @@ void TfrmBaseGene::LookupTitle() {
     try {
         if (QueryServer("ADMMB", "01", true, row, Variant::ArrayOf({Variant(ProgramId)})) && !row.IsEmpty() &&
             !row.IsNull()) {
-            // A row without the log flag (element 4) is no program-master row: its element 0 is
-            // not taken for a title.
-            if (!row.IsArray() || row.HighBound() - row.LowBound() < 4)
-                throw Exception("The program master row of " + ProgramId + " is too short");
-            ProgramTitle = VarToStr(row[row.LowBound()]);
-            WantLog = VarToStr(row[row.LowBound() + 4]) == "Y";
-            if (row.HighBound() - row.LowBound() + 1 > 7 && UICodePage() == "437")
-                ProgramTitle = VarToStr(row[row.LowBound() + 7]);
+            // A row without the program master's layout (up to the log flag, element 4) counts as
+            // a failed lookup: its element 0 is not taken for a title.
+            const protocol::ProgramRow program = protocol::ProgramRow::FromVariant(row);
+            ProgramTitle = program.Name;
+            WantLog = program.WantLog;
+            if (program.HasEnglishName && UICodePage() == "437") ProgramTitle = program.EnglishName;
         }
     } catch (const std::exception&) {
         ProgramTitle = ProgramId;

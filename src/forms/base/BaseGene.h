@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Kvtr42C/Protocol.h"
 #include "Kvtr42C/Variant.h"
 #include "controls/SelectPnlDateLayout.h"
 #include "controls/ZNForm.h"
@@ -127,11 +128,8 @@ public:
     bool RightsFlag7 = false;
     bool RightsFlag8 = false;
     std::u16string LimitsText;
-    // The rest of the rights record (ReadRightsRecord): kept, not used by the module.
-    struct TRightsRecord {
-        std::string Field1, Rights, Field5, Field6, Text2, Text3;
-        bool Flag2 = false, Flag3 = false;
-    } RightsRecord;
+    // The whole rights record (ReadRightsRecord); the module uses only the two flags and the limits.
+    protocol::RightsRecord RightsRecord;
     std::vector<TControl*> PageLastControls;
     int ResultCode = 0;
     Variant ResultValue;

@@ -83,15 +83,17 @@ bool TfrmBaseGene::CollectConditions() {
 }
 
 bool TfrmBaseGene::GetEnvironment(Variant& env, int) {
-    env[1] = Variant(UpperCase(ProgramId));
-    env[2] = Variant(EnvCount);
-    env[3] = Variant(ConditionCount);
-    env[4] = Variant(CompanyId);
-    env[5] = Variant(UserId);
-    env[6] = Variant(DbName);
-    env[7] = Variant::FromDate(Now());
-    env[8] = Variant(ServerClassName);
-    env[9] = Variant(UpperCase(ProgramKind));
+    protocol::Environment e;
+    e.ProgramId = UpperCase(ProgramId);
+    e.EnvCount = EnvCount;
+    e.ConditionCount = ConditionCount;
+    e.CompanyId = CompanyId;
+    e.UserId = UserId;
+    e.DbName = DbName;
+    e.Built = Now();
+    e.ServerClass = ServerClassName;
+    e.ProgramKind = UpperCase(ProgramKind);
+    e.WriteTo(env, 1, protocol::Environment::kBaseCount);
     return true;
 }
 
@@ -129,29 +131,28 @@ void TfrmBaseGene::PutDateRange(const std::string& beginText, const std::string&
     std::string begin = DisplayToDateText(beginText);
     std::string end = DisplayToDateText(endText);
     if (!begin.empty() && !end.empty() && CompareText(begin, end) > 0) std::swap(begin, end);
-    values[index] = Variant::ArrayOf({Variant(std::string(1, '\x04')), Variant(begin), Variant(end)});
+    values[index] = protocol::RangeValue{begin, end}.ToVariant();
 }
 
 namespace {
 
 Variant RangeValue(const std::string& begin, const std::string& end) {
-    return Variant::ArrayOf({Variant(std::string(1, '\x04')), Variant(begin), Variant(end)});
+    return protocol::RangeValue{begin, end}.ToVariant();
 }
 
-// [0x05, row 1, ...], every row [caption, sub-item 1, ...]; CaptionOf makes the first element
-// from the row's caption.
+// The panel's rows as a list value; CaptionOf makes the first element from the row's caption.
 template <class CaptionOf>
 Variant ListValue(const TSelectPanel& panel, CaptionOf captionOf) {
     const TListView& list = *panel.ListView;
-    Variant value = Variant::Array(0, list.ItemCount());
-    value[0] = Variant(std::string(1, '\x05'));
+    protocol::ListValue value;
+    value.Rows.reserve(list.ItemCount());
     for (int i = 0; i < list.ItemCount(); ++i) {
         const TListItem& item = *list.Items(i);
-        std::vector<Variant> row{Variant(captionOf(item.Caption()))};
-        for (int k = 0; k < item.SubItems()->Count(); ++k) row.emplace_back((*item.SubItems())[k]);
-        value[i + 1] = Variant::ArrayOf(std::move(row));
+        std::vector<std::string> row{captionOf(item.Caption())};
+        for (int k = 0; k < item.SubItems()->Count(); ++k) row.push_back((*item.SubItems())[k]);
+        value.Rows.push_back(std::move(row));
     }
-    return value;
+    return value.ToVariant();
 }
 
 void Put(Variant& values, int index, Variant value) {

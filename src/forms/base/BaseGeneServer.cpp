@@ -183,35 +183,27 @@ void TfrmBaseGene::GetLookupData(const std::string& tableId, const std::string& 
 }
 
 void TfrmBaseGene::ReadRightsRecord(const Variant& record) {
-    RightsRecord = TRightsRecord();
+    RightsRecord = protocol::RightsRecord();
     RightsFlag7 = RightsFlag8 = false;
     LimitsText.clear();
-    // A record of another shape gives no rights rather than stopping the form.
-    auto element = [&record](int i) -> Variant {
-        if (!record.IsArray() || record.DimCount() != 1 || record.LowBound() + i > record.HighBound()) return Variant();
-        return record[record.LowBound() + i];
-    };
+    // A record of another shape gives no rights rather than stopping the form; a readable rights
+    // string with unreadable limits keeps its rights and has no limits.
     try {
-        std::string fields = VarToStr(element(1));
-        std::string f[6];
-        for (std::string& field : f) field = SplitFirst(fields, ",");
-        RightsRecord.Field1 = f[0];
-        RightsRecord.Flag2 = f[1] == "Y";
-        RightsRecord.Flag3 = f[2] == "Y";
-        RightsRecord.Rights = f[3];
-        RightsRecord.Field5 = f[4];
-        RightsRecord.Field6 = f[5];
-        // A missing character counts as "N".
-        RightsFlag7 = f[3].size() >= 7 && f[3][6] != 'N';
-        RightsFlag8 = f[3].size() >= 8 && f[3][7] != 'N';
-        RightsRecord.Text2 = VarToStr(element(2));
-        RightsRecord.Text3 = VarToStr(element(3));
-        LimitsText = BuildCountedList(element(4).IsText() ? element(4).AsWide() : Variant(VarToStr(element(4))).AsWide(),
-                                      element(5));
+        RightsRecord = protocol::RightsRecord::FromVariant(record);
     } catch (const Exception& e) {
-        LimitsText.clear();
         RecordError(e.what());
+        try {
+            const int low = protocol::ElementCount(record) >= 2 ? record.LowBound() : 0;
+            RightsRecord = protocol::ElementCount(record) >= 2
+                               ? protocol::RightsRecord::FromVariant(Variant::ArrayOf({record[low], record[low + 1]}))
+                               : protocol::RightsRecord();
+        } catch (const Exception&) {
+            RightsRecord = protocol::RightsRecord();
+        }
     }
+    RightsFlag7 = RightsRecord.Right(7);
+    RightsFlag8 = RightsRecord.Right(8);
+    LimitsText = RightsRecord.LimitsText();
     AfterRightsLoaded();
 }
 
