@@ -266,7 +266,8 @@ void TfrmBaseGene::FormShow(TObject* sender) {
         pgOptionChange(pgOption);
     }
     ConvertUI();
-    LoadSchemeList();
+    BuildSchemeColumns();
+    ReloadSchemeList();
 }
 
 void TfrmBaseGene::RunWithParams(const Variant& p) {

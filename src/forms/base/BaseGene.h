@@ -243,6 +243,20 @@ public:
     // the date environment does not fit the form or a date rule cannot be applied.
     bool BuildSchemeValues(const std::string& keys, std::string& values);
 
+    // --- The scheme pane (BaseGeneSchemes.cpp) ---------------------------------------------------
+    // The list's two columns, rebuilt at every show.
+    void BuildSchemeColumns();
+    // LoadSchemeList for an event handler: a failure is shown as an error box, not raised.
+    void ReloadSchemeList();
+    // Moves the scheme data set to the record of the scheme shown as Caption; false when none.
+    bool FindSchemeRecord(const std::string& caption);
+    // A language text of the scheme pane (section "TfrmBaseGene").
+    std::string SchemeText(const std::string& key, const std::string& defaultText);
+    // An error box, as the application shows an error that leaves an event handler.
+    void ShowSchemeError(const std::string& text);
+    // A scheme call on the server object: its answer, or the reason it raised.
+    std::string CallSchemeServer(const std::string& name, std::vector<Variant> args);
+
     // --- Field checks, navigation and lookups ---------------------------------------------------
     // (BaseGeneChecks.cpp, BaseGeneRequired.cpp, BaseGeneColours.cpp, BaseGeneNavigation.cpp,
     // BaseGeneKeys.cpp, BaseGeneLookups.cpp)

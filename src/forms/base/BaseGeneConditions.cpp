@@ -208,8 +208,4 @@ void TfrmBaseGene::PutStrippedPanelValue(TSelectPanel* panel, Variant& values, c
         }));
 }
 
-// Storing a scheme belongs to the scheme pane; until it exists no scheme is stored (the value
-// text itself is BuildSchemeValues).
-bool TfrmBaseGene::SaveScheme(const std::string&, const std::string&, bool) { return false; }
-
 }  // namespace znp
