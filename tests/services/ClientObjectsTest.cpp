@@ -1,18 +1,13 @@
 // The client machine's objects through the shipped class configuration: the queue manager's
 // answers, the browser keeping its address, and the HTTP request object against a loopback
 // server (an answer of any status, a refused port, a server that never answers).
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 
 #include "ServiceTestSupport.h"
+#include "fixture/LoopbackHttp.h"
 #include "fixture/FormFixture.h"
 #include "platform/ClassRegistry.h"
 #include "platform/SysUtils.h"
@@ -23,56 +18,6 @@ using namespace znp::test;
 namespace {
 
 Variant Row(std::vector<Variant> items) { return Variant::ArrayOf(std::move(items)); }
-
-// A loopback socket this test holds: it answers one request with Answer, or, with Answer empty,
-// reads and never answers; without listening the port refuses.
-class LoopbackServer {
-public:
-    LoopbackServer(std::string answer, bool listening = true) : answer_(std::move(answer)) {
-        fd_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        socklen_t length = sizeof address;
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
-        if (!listening) return;
-        listen(fd_, 1);
-        thread_ = std::thread([this] {
-            const int client = accept(fd_, nullptr, nullptr);
-            if (client < 0) return;
-            char buffer[4096];
-            const ssize_t n = read(client, buffer, sizeof buffer);
-            if (n > 0) request_.assign(buffer, static_cast<size_t>(n));
-            if (!answer_.empty()) {
-                (void)!write(client, answer_.data(), answer_.size());
-            } else {
-                while (!stop_) usleep(10000);
-            }
-            close(client);
-        });
-    }
-    ~LoopbackServer() {
-        stop_ = true;
-        shutdown(fd_, SHUT_RDWR);
-        if (thread_.joinable()) thread_.join();
-        close(fd_);
-    }
-    std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(port_) + path; }
-    std::string Request() {
-        if (thread_.joinable()) thread_.join();
-        return request_;
-    }
-
-private:
-    int fd_ = -1;
-    int port_ = 0;
-    std::string answer_;
-    std::string request_;
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
 
 class ClientObjects : public ::testing::Test {
 protected:
