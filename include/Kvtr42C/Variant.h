@@ -8,7 +8,11 @@
 //
 // Conversions follow the platform's rules: integers become decimal text, Booleans "True" and
 // "False", a text that is no number raises EVariantError when a number is asked for, Null raises
-// when converted to anything but Null (use VarToStr for the forgiving text form).
+// when converted to anything but Null (use VarToStr for the forgiving text form). A conversion
+// never wraps: a value beyond the target's range (a text or a double beyond the 64-bit range, a
+// date outside the years 1 to 9999, an array larger than MaxArrayElements) raises EVariantError.
+// Dates are counted by the platform's calendar (platform/Calendar.h): -1.25 is 29 December 1899,
+// 06:00.
 #pragma once
 
 #include <cstdint>
@@ -42,7 +46,8 @@ enum class VarType : std::uint16_t {
 struct ArrayBound {
     int Low = 0;
     int High = -1;
-    int Count() const { return High - Low + 1; }
+    // Counted in 64 bits: bounds anywhere in the int range never overflow.
+    std::int64_t Count() const { return static_cast<std::int64_t>(High) - Low + 1; }
 };
 
 class Variant;
@@ -56,6 +61,9 @@ struct VariantArray {
 
 class Variant {
 public:
+    // The most elements an array may hold (all dimensions together); larger bounds raise.
+    static constexpr std::int64_t MaxArrayElements = std::int64_t{1} << 24;
+
     Variant() = default;
     Variant(int v) : type_(VarType::Integer), int_(v) {}
     Variant(std::int64_t v) : type_(VarType::Int64), int_(v) {}
@@ -138,6 +146,10 @@ std::string VarToStr(const Variant& v);
 inline bool VarIsArray(const Variant& v) { return v.IsArray(); }
 // Empty, Null or a blank text.
 bool VarIsEmptyOrNull(const Variant& v);
+// A window handle held in a variant, read as an integer: a whole number from 0 to 0xFFFFFFFF.
+// Raises EVariantError for anything else (a negative number, a larger one, a text that is no
+// number, Null) rather than wrapping it into some other handle.
+std::uintptr_t VarToHandle(const Variant& v);
 
 // The code page in which byte texts of variants are held when converted to and from wide text.
 // It is the user-interface code page of the process: "936", "950" or "437". Set once at start-up

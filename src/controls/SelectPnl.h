@@ -16,10 +16,12 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "controls/ZNForm.h"
+#include "platform/Calendar.h"
 #include "platform/ExtCtrls.h"
 #include "platform/ListView.h"
 #include "platform/Mask.h"
@@ -56,9 +58,11 @@ using TListViewDataChangingEvent = TEvent<TObject*, TListItem*, TItemChange, boo
 inline constexpr const char* kParseSaveValueError = "parse spSaveValue error";
 
 // A range end read as a date of layout DateType (1-5), the fields cut at Sign: the day number, or
-// 0 when it is no date. With one separator the text is a year and month and reads as the first
-// of that month; a blank text (equal to BlankText once trimmed) is no date.
-double ReadRangeDate(const std::string& text, const std::string& sign, int dateType, const std::string& blankText);
+// none when it is no date (kept apart from every real day, 30 December 1899 included). With one
+// separator the text is a year and month and reads as the first of that month; a blank text
+// (equal to BlankText once trimmed) is no date.
+std::optional<DayNumber> ReadRangeDate(const std::string& text, const std::string& sign, int dateType,
+                                       const std::string& blankText);
 // The list's comparison of two texts: without regard to the case of letters, double-byte
 // characters of the code page kept whole and ordered by their code.
 int CompareTextNoCase(const std::string& a, const std::string& b, const std::string& codePage);

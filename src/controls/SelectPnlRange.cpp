@@ -1,25 +1,15 @@
 // Putting the range in order when the focus leaves the panel: begin not after final, compared
 // as the panel's value type says.
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
 
 #include "controls/SelectPnl.h"
-#include "runtime/LibStrs.h"
+#include "platform/NumberText.h"
 #include "platform/SysUtils.h"
+#include "runtime/LibStrs.h"
 
 namespace znp {
 
 namespace {
-
-bool ReadInteger(const std::string& text, long long& value) {
-    const std::string t = Trim(text);
-    if (t.empty()) return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtoll(t.c_str(), &end, 10);
-    return errno == 0 && end && *end == '\0';
-}
 
 // Occurrences of Sign in Text, keeping double-byte characters whole.
 int CountSigns(const std::string& text, const std::string& sign) {
@@ -31,11 +21,10 @@ int CountSigns(const std::string& text, const std::string& sign) {
 
 }  // namespace
 
-// A range end read as a date in the panel's layout: 0 when it is no date. A text with one
-// separator is a year and month and reads as the first of that month.
-double ReadRangeDate(const std::string& text, const std::string& sign, int dateType, const std::string& blankText) {
+std::optional<DayNumber> ReadRangeDate(const std::string& text, const std::string& sign, int dateType,
+                                       const std::string& blankText) {
     std::string t = Trim(text);
-    if (t.empty() || t == Trim(blankText) || sign.empty() || dateType < 1 || dateType > 5) return 0;
+    if (t.empty() || t == Trim(blankText) || sign.empty() || dateType < 1 || dateType > 5) return std::nullopt;
     const int signs = CountSigns(t, sign);
     if (signs == 1) {
         switch (dateType) {
@@ -44,21 +33,22 @@ double ReadRangeDate(const std::string& text, const std::string& sign, int dateT
             default: t += sign + "01"; break;
         }
     } else if (signs != 2) {
-        return 0;
+        return std::nullopt;
     }
-    long long parts[3];
+    std::int64_t parts[3];
+    // No field of a date of the calendar comes near a million; a larger one (or a Minguo year that
+    // would overflow when 1911 is added) is no date.
     for (int i = 0; i < 3; ++i)
-        if (!ReadInteger(GetToken(t, sign, i + 1), parts[i])) return 0;
-    long long year = 0, month = 0, day = 0;
+        if (!TryTextToInt64(GetToken(t, sign, i + 1), parts[i]) || parts[i] > 1000000 || parts[i] < -1000000)
+            return std::nullopt;
+    std::int64_t year = 0, month = 0, day = 0;
     switch (dateType) {
         case 1: year = parts[0], month = parts[1], day = parts[2]; break;
         case 2: year = parts[2], month = parts[0], day = parts[1]; break;
         case 3: year = parts[2], month = parts[1], day = parts[0]; break;
         default: year = parts[0] + 1911, month = parts[1], day = parts[2]; break;
     }
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31) return 0;
-    double date = 0;
-    return TryEncodeDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), date) ? date : 0;
+    return calendar::DayNumberOf(year, month, day);
 }
 
 void TSelectPanel::OrderRange() {
@@ -82,9 +72,9 @@ void TSelectPanel::OrderRange() {
         case TValueType::vt_String:
         case TValueType::vt_Time: swap = !blankOrDiscard() && begin > final; break;
         case TValueType::vt_Number: {
-            long long b = 0, f = 0;
-            if (!ReadInteger(begin, b)) b = 0;
-            if (!ReadInteger(final, f)) f = 0;
+            std::int64_t b = 0, f = 0;
+            if (!TryTextToInt64(begin, b)) b = 0;
+            if (!TryTextToInt64(final, f)) f = 0;
             swap = b > f;
             break;
         }
@@ -92,6 +82,7 @@ void TSelectPanel::OrderRange() {
             if (!AutoChangeDateSite || blankOrDiscard()) break;
             if (DateType == TDateType::dt_NoneCare) swap = begin > final;
             else
+                // No date sorts before every real date (std::optional orders an empty one first).
                 swap = ReadRangeDate(begin, DateSign, static_cast<int>(DateType), blankMaskText_) >
                        ReadRangeDate(final, DateSign, static_cast<int>(DateType), blankMaskText_);
             break;

@@ -93,9 +93,13 @@ std::int32_t TDLLRPCtrller::Run(const Variant& p) {
 }
 
 std::int32_t TDLLRPCtrller::Execute(const Variant& command) {
-    if (!Form || !command.IsArray()) return -1;
+    if (!Form || !command.IsArray() || command.DimCount() != 1) return -1;
     try {
-        return Run(Variant::ArrayOf({Variant(true), command[command.LowBound() + 1]}));
+        // Element 1 counted from the low bound; in 64 bits, so that a low bound at the end of the
+        // int range finds no element instead of overflowing.
+        const std::int64_t index = static_cast<std::int64_t>(command.LowBound()) + 1;
+        if (index > command.HighBound()) return -1;
+        return Run(Variant::ArrayOf({Variant(true), command[static_cast<int>(index)]}));
     } catch (...) {
         return -1;
     }

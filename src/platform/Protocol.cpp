@@ -131,9 +131,10 @@ HostParams HostParams::FromVariant(const Variant& value, const std::string& code
         if (window.IsArray() || window.IsObject() || window.IsNull())
             throw EProtocolError(what + " element 3 (host window) is not a number");
         try {
-            p.HostWindow = static_cast<std::intptr_t>(window.AsInt64());
+            // A handle is never wrapped: a negative or too large number is refused.
+            p.HostWindow = static_cast<std::intptr_t>(VarToHandle(window));
         } catch (const Exception&) {
-            throw EProtocolError(what + " element 3 (host window) is not a number");
+            throw EProtocolError(what + " element 3 (host window) is no window handle");
         }
         p.HasHostWindow = true;
     }

@@ -1,17 +1,15 @@
 #include "Kvtr42C/Variant.h"
 
-#include <cctype>
-#include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <strings.h>
 #include <algorithm>
 #include <string_view>
 
 #include "Kvtr42C/Automation.h"
+#include "platform/Calendar.h"
+#include "platform/NumberText.h"
+#include "platform/SysUtils.h"
 
 namespace znp {
 
@@ -19,135 +17,76 @@ namespace {
 
 std::string g_codePage = "936";
 
-std::string_view TrimLeft(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    return s;
-}
-
-std::string_view Trim(std::string_view s) {
-    s = TrimLeft(s);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
-}
-
-bool ParseInteger(std::string_view text, std::int64_t& out) {
-    text = Trim(text);
-    if (text.empty()) return false;
-    bool negative = false;
-    if (text.front() == '+' || text.front() == '-') {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    int base = 10;
-    if (!text.empty() && text.front() == '$') {
-        base = 16;
-        text.remove_prefix(1);
-    } else if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        base = 16;
-        text.remove_prefix(2);
-    }
-    if (text.empty()) return false;
-    std::uint64_t value = 0;
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (ec != std::errc() || ptr != text.data() + text.size()) return false;
-    out = negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
-    return true;
-}
-
-// Numbers in texts use "." whatever the machine's locale, so that what one machine writes
-// another reads.
-bool ParseDouble(std::string_view text, double& out) {
-    text = Trim(text);
-    if (text.empty()) return false;
-    if (text.front() == '+') text.remove_prefix(1);
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && ptr == text.data() + text.size();
-}
-
-std::string FormatDouble(double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", value);
-    std::string s = buf;
-    // The platform writes exponents without "+" and leading zeros: 1.5E20, 1E-5.
-    auto e = s.find('E');
-    if (e != std::string::npos) {
-        std::string mantissa = s.substr(0, e);
-        std::string exponent = s.substr(e + 1);
-        bool negative = !exponent.empty() && exponent[0] == '-';
-        if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) exponent.erase(0, 1);
-        while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
-        s = mantissa + "E" + (negative ? "-" : "") + exponent;
-    }
-    return s;
-}
-
-void CivilFromDays(std::int64_t z, int& y, int& m, int& d) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t yy = static_cast<std::int64_t>(yoe) + era * 400;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    y = static_cast<int>(yy + (m <= 2));
-}
-
-std::int64_t DaysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-// Days between 1970-01-01 and the OLE epoch 1899-12-30.
-constexpr std::int64_t kOleEpochOffset = 25569;
-
 std::string FormatDate(double date) {
-    double whole = std::floor(date);
-    int y, m, d;
-    CivilFromDays(static_cast<std::int64_t>(whole) - kOleEpochOffset, y, m, d);
+    const auto parts = calendar::SplitDate(date);
+    const auto civil = parts ? calendar::CivilDateOf(parts->Day) : std::nullopt;
+    if (!civil) throw EVariantError("Could not convert variant of type (Date) into type (String): date out of range");
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", y, m, d);
+    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", civil->Year, civil->Month, civil->Day);
     std::string s = buf;
-    double frac = date - whole;
-    if (frac > 0) {
-        long seconds = std::lround(frac * 86400.0);
-        if (seconds >= 86400) seconds = 86399;
-        std::snprintf(buf, sizeof buf, " %02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    if (parts->Millisecond > 0) {
+        std::snprintf(buf, sizeof buf, " %02d:%02d:%02d", parts->Hour(), parts->Minute(), parts->Second());
         s += buf;
     }
     return s;
 }
 
-// "yyyy/mm/dd" or "yyyy-mm-dd", optionally followed by "hh:nn[:ss]".
-bool ParseDate(std::string_view text, double& out) {
-    text = Trim(text);
-    int y = 0, m = 0, d = 0, hh = 0, nn = 0, ss = 0;
-    std::string s(text);
-    char sep1 = 0, sep2 = 0;
-    int consumed = 0;
-    if (std::sscanf(s.c_str(), "%d%c%d%c%d%n", &y, &sep1, &m, &sep2, &d, &consumed) != 5) return false;
-    if (sep1 != sep2 || (sep1 != '/' && sep1 != '-' && sep1 != '.')) return false;
-    std::string rest(s.substr(consumed));
-    if (!Trim(rest).empty()) {
-        int n = std::sscanf(rest.c_str(), " %d:%d:%d", &hh, &nn, &ss);
-        if (n < 2) return false;
+// A run of decimal digits at Pos, read as a number of at most MaxDigits digits.
+bool ReadDigits(std::string_view text, size_t& pos, size_t maxDigits, std::int64_t& value) {
+    const size_t start = pos;
+    value = 0;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        if (pos - start >= maxDigits) return false;
+        value = value * 10 + (text[pos++] - '0');
     }
-    if (m < 1 || m > 12 || d < 1 || d > 31 || hh > 23 || nn > 59 || ss > 59) return false;
-    std::int64_t days = DaysFromCivil(y, m, d);
-    int cy, cm, cd;
-    CivilFromDays(days, cy, cm, cd);
-    if (cd != d) return false;
-    out = static_cast<double>(days + kOleEpochOffset) + (hh * 3600 + nn * 60 + ss) / 86400.0;
+    return pos > start;
+}
+
+// "yyyy/mm/dd", "yyyy-mm-dd" or "yyyy.mm.dd", optionally followed by blanks and "hh:nn[:ss]":
+// a real date of the years 1-9999 and a time of the day; false for anything else.
+bool ParseDate(std::string_view text, double& out) {
+    const std::string trimmed = Trim(text);
+    const std::string_view t = trimmed;
+    size_t pos = 0;
+    std::int64_t y = 0, m = 0, d = 0, hh = 0, nn = 0, ss = 0;
+    if (!ReadDigits(t, pos, 4, y) || pos >= t.size()) return false;
+    const char sep = t[pos];
+    if (sep != '/' && sep != '-' && sep != '.') return false;
+    ++pos;
+    if (!ReadDigits(t, pos, 2, m) || pos >= t.size() || t[pos] != sep) return false;
+    ++pos;
+    if (!ReadDigits(t, pos, 2, d)) return false;
+    if (pos < t.size()) {
+        if (t[pos] != ' ') return false;
+        while (pos < t.size() && t[pos] == ' ') ++pos;
+        if (!ReadDigits(t, pos, 2, hh) || pos >= t.size() || t[pos] != ':') return false;
+        ++pos;
+        if (!ReadDigits(t, pos, 2, nn)) return false;
+        if (pos < t.size()) {
+            if (t[pos] != ':') return false;
+            ++pos;
+            if (!ReadDigits(t, pos, 2, ss) || pos != t.size()) return false;
+        }
+    }
+    if (hh > 23 || nn > 59 || ss > 59) return false;
+    const auto day = calendar::DayNumberOf(y, m, d);
+    if (!day) return false;
+    out = calendar::JoinDate(*day, (hh * 3600 + nn * 60 + ss) * 1000);
     return true;
 }
 
-// Round half to even, as the platform rounds a floating value into an integer.
-std::int64_t BankersRound(double v) { return static_cast<std::int64_t>(std::nearbyint(v)); }
+// Round half to even, as the platform rounds a floating value into an integer; a value whose
+// rounding leaves the 64-bit range (both signs kept within 2^63 - 1) raises.
+std::int64_t RoundToInt64(double v, const std::string& typeName) {
+    const double r = std::nearbyint(v);
+    if (!std::isfinite(r) || r >= 9223372036854775808.0 || r <= -9223372036854775808.0)
+        throw EVariantError("Overflow while converting variant of type (" + typeName + ") into type (Int64)");
+    return static_cast<std::int64_t>(r);
+}
+
+void CheckArraySize(std::int64_t count) {
+    if (count > Variant::MaxArrayElements) throw EVariantError("Variant array too large");
+}
 
 }  // namespace
 
@@ -188,22 +127,25 @@ Variant Variant::Array(int low, int high) { return Array(std::vector<ArrayBound>
 
 Variant Variant::Array(std::vector<ArrayBound> bounds) {
     if (bounds.empty() || bounds.size() > 2) throw EVariantError("Variant array of 1 or 2 dimensions expected");
-    size_t count = 1;
+    std::int64_t count = 1;
     for (const auto& b : bounds) {
-        if (b.High < b.Low - 1) throw EVariantError("Invalid variant array bounds");
-        count *= static_cast<size_t>(b.Count());
+        if (b.Count() < 0) throw EVariantError("Invalid variant array bounds");
+        CheckArraySize(b.Count());
+        count *= b.Count();
+        CheckArraySize(count);
     }
     Variant v;
     v.type_ = VarType::Array;
     v.arr_ = std::make_unique<VariantArray>();
     v.arr_->Bounds = std::move(bounds);
-    v.arr_->Items.resize(count);
+    v.arr_->Items.resize(static_cast<size_t>(count));
     return v;
 }
 
 Variant Variant::ArrayOf(std::initializer_list<Variant> items) { return ArrayOf(std::vector<Variant>(items)); }
 
 Variant Variant::ArrayOf(std::vector<Variant> items) {
+    CheckArraySize(static_cast<std::int64_t>(items.size()));
     Variant v = Array(0, static_cast<int>(items.size()) - 1);
     v.arr_->Items = std::move(items);
     return v;
@@ -249,14 +191,14 @@ std::int64_t Variant::AsInt64() const {
         case VarType::Int64: return int_;
         case VarType::Boolean: return int_ ? -1 : 0;
         case VarType::Double:
-        case VarType::Date: return BankersRound(dbl_);
+        case VarType::Date: return RoundToInt64(dbl_, TypeName());
         case VarType::String:
         case VarType::OleStr: {
             std::string text = AsString();
             std::int64_t i;
-            if (ParseInteger(text, i)) return i;
+            if (TryTextToInt64(text, i)) return i;
             double d;
-            if (ParseDouble(text, d)) return BankersRound(d);
+            if (TryTextToFloat(text, d)) return RoundToInt64(d, TypeName());
             CannotConvert("Integer");
         }
         default: CannotConvert("Integer");
@@ -280,7 +222,7 @@ double Variant::AsDouble() const {
         case VarType::String:
         case VarType::OleStr: {
             double d;
-            if (ParseDouble(AsString(), d)) return d;
+            if (TryTextToFloat(AsString(), d)) return d;
             CannotConvert("Double");
         }
         default: CannotConvert("Double");
@@ -301,7 +243,7 @@ bool Variant::AsBoolean() const {
             if (strcasecmp(text.c_str(), "true") == 0) return true;
             if (strcasecmp(text.c_str(), "false") == 0) return false;
             double d;
-            if (ParseDouble(text, d)) return d != 0;
+            if (TryTextToFloat(text, d)) return d != 0;
             CannotConvert("Boolean");
         }
         default: CannotConvert("Boolean");
@@ -314,7 +256,7 @@ double Variant::AsDate() const {
         case VarType::OleStr: {
             double d;
             std::string text = AsString();
-            if (ParseDate(text, d) || ParseDouble(text, d)) return d;
+            if (ParseDate(text, d) || TryTextToFloat(text, d)) return d;
             CannotConvert("Date");
         }
         default: return AsDouble();
@@ -327,7 +269,7 @@ std::string Variant::AsString() const {
         case VarType::Integer:
         case VarType::Int64: return std::to_string(int_);
         case VarType::Boolean: return int_ ? "True" : "False";
-        case VarType::Double: return FormatDouble(dbl_);
+        case VarType::Double: return FloatToText(dbl_);
         case VarType::Date: return FormatDate(dbl_);
         case VarType::String: return str_;
         case VarType::OleStr: return WideToBytes(wstr_, g_codePage);
@@ -368,7 +310,7 @@ const Variant& Variant::operator[](int index) const {
     if (DimCount() != 1) throw EVariantError("Variant array bounds error");
     const ArrayBound& b = arr_->Bounds[0];
     if (index < b.Low || index > b.High) throw EVariantError("Variant array index out of bounds");
-    return arr_->Items[index - b.Low];
+    return arr_->Items[static_cast<size_t>(static_cast<std::int64_t>(index) - b.Low)];
 }
 
 Variant& Variant::operator[](int index) { return const_cast<Variant&>(std::as_const(*this)[index]); }
@@ -379,7 +321,8 @@ const Variant& Variant::At(int i, int j) const {
     const ArrayBound& b0 = arr_->Bounds[0];
     const ArrayBound& b1 = arr_->Bounds[1];
     if (i < b0.Low || i > b0.High || j < b1.Low || j > b1.High) throw EVariantError("Variant array index out of bounds");
-    return arr_->Items[static_cast<size_t>(i - b0.Low) * b1.Count() + (j - b1.Low)];
+    const std::int64_t row = static_cast<std::int64_t>(i) - b0.Low, column = static_cast<std::int64_t>(j) - b1.Low;
+    return arr_->Items[static_cast<size_t>(row * b1.Count() + column)];
 }
 
 Variant& Variant::At(int i, int j) { return const_cast<Variant&>(std::as_const(*this).At(i, j)); }
@@ -387,20 +330,22 @@ Variant& Variant::At(int i, int j) { return const_cast<Variant&>(std::as_const(*
 void Variant::Redim(int high) {
     RequireArray();
     ArrayBound& last = arr_->Bounds.back();
-    if (high < last.Low - 1) throw EVariantError("Invalid variant array bounds");
+    const ArrayBound newLast{last.Low, high};
+    if (newLast.Count() < 0) throw EVariantError("Invalid variant array bounds");
+    CheckArraySize(newLast.Count());
     if (DimCount() == 1) {
-        last.High = high;
-        arr_->Items.resize(last.Count());
+        arr_->Items.resize(static_cast<size_t>(newLast.Count()));
+        last = newLast;
         return;
     }
     // Two dimensions: the last dimension changes, so every row is re-laid.
     const ArrayBound first = arr_->Bounds[0];
-    const int oldCount = last.Count();
-    ArrayBound newLast{last.Low, high};
-    std::vector<Variant> items(static_cast<size_t>(first.Count()) * newLast.Count());
-    for (int r = 0; r < first.Count(); ++r)
-        for (int c = 0; c < std::min(oldCount, newLast.Count()); ++c)
-            items[static_cast<size_t>(r) * newLast.Count() + c] = std::move(arr_->Items[static_cast<size_t>(r) * oldCount + c]);
+    CheckArraySize(first.Count() * newLast.Count());
+    const std::int64_t oldCount = last.Count();
+    std::vector<Variant> items(static_cast<size_t>(first.Count() * newLast.Count()));
+    for (std::int64_t r = 0; r < first.Count(); ++r)
+        for (std::int64_t c = 0; c < std::min(oldCount, newLast.Count()); ++c)
+            items[static_cast<size_t>(r * newLast.Count() + c)] = std::move(arr_->Items[static_cast<size_t>(r * oldCount + c)]);
     last = newLast;
     arr_->Items = std::move(items);
 }
@@ -433,6 +378,13 @@ bool Variant::operator==(const Variant& other) const {
         }
     }
     return false;
+}
+
+std::uintptr_t VarToHandle(const Variant& v) {
+    const std::int64_t value = v.AsInt64();
+    if (value < 0 || value > 0xFFFFFFFFll)
+        throw EVariantError("Invalid window handle: " + std::to_string(value));
+    return static_cast<std::uintptr_t>(value);
 }
 
 std::string VarToStr(const Variant& v) {

@@ -19,10 +19,12 @@
 #include <any>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Kvtr42C/Variant.h"
+#include "platform/Calendar.h"
 #include "platform/SystemInfo.h"
 
 namespace znp {
@@ -78,6 +80,8 @@ std::string FormatYearMonthByType(int dateType, const std::string& separator, do
 double ParseDateByType(const std::string& text, int dateType, const std::string& separator);
 // A date text read as a date value; 0 when it is not eight characters or no valid date.
 double ParseYYYYMMDD(const std::string& text);
+// The same as a day of the calendar, which keeps 18991230 (date value 0) apart from no date.
+std::optional<DayNumber> DayOfDateText(const std::string& text);
 // Whether a date field may hold Text: empty, or eight digits forming a real date from 17530101 to
 // 99991231.
 bool IsValidYYYYMMDD(const std::string& text);

@@ -374,6 +374,15 @@ TEST_F(SelectPanelTest, RangeIsPutInOrderOnExitByValueType) {
         {V::vt_Date, D::dt_YYYYMMDD, "2024/01/01", "2024/02/30", true},   // invalid final reads 0
         {V::vt_Date, D::dt_YYYYMMDD, "2024/01/01", "2024/1/2/3", true},   // three separators
         {V::vt_Date, D::dt_YYYYMMDD, "2024/01/01", "x/01/02", true},
+        // No date is earlier than every real date, those before 1900 and the epoch itself included.
+        {V::vt_Date, D::dt_YYYYMMDD, "2024/02/30", "1850/01/01", false},
+        {V::vt_Date, D::dt_YYYYMMDD, "1850/01/01", "2024/02/30", true},
+        {V::vt_Date, D::dt_YYYYMMDD, "1899/12/30", "2024/02/30", true},
+        {V::vt_Date, D::dt_YYYYMMDD, "2024/02/30", "1899/12/30", false},
+        {V::vt_Date, D::dt_YYYYMMDD, "1899/12/31", "1899/12/30", true},
+        {V::vt_Date, D::dt_YYYYMMDD, "1899/12/29", "1800/01/01", true},
+        {V::vt_Date, D::dt_YYYYMMDD, "2024/02/30", "2024/13/01", false},  // neither is a date
+        {V::vt_Number, D::dt_NoneCare, "99999999999999999999", "1", false},  // no integer counts as 0
     };
     for (const OrderCase& c : cases) {
         panel_->ValueType = c.valueType;
@@ -473,11 +482,20 @@ TEST(SelectPanelDates, ReadRangeDateLayouts) {
         {"2024/05/01", 0, ""},         {"99999/01/01", 1, ""},       {"-5/01/01", 1, ""},
     };
     for (const Case& c : cases) {
-        const double date = ReadRangeDate(c.text, "/", c.type, "");
-        EXPECT_EQ(date == 0 ? std::string() : FormatDateByType(1, "", date), c.expected) << c.text << " type " << c.type;
+        const auto day = ReadRangeDate(c.text, "/", c.type, "");
+        EXPECT_EQ(day ? FormatDateByType(1, "", static_cast<double>(*day)) : std::string(), c.expected)
+            << c.text << " type " << c.type;
     }
-    EXPECT_EQ(ReadRangeDate("    /  /  ", "/", 1, "    /  /  "), 0);
-    EXPECT_EQ(FormatDateByType(1, "", ReadRangeDate("2024-05-01", "-", 1, "")), "20240501");
+    EXPECT_EQ(ReadRangeDate("    /  /  ", "/", 1, "    /  /  "), std::nullopt);
+    EXPECT_EQ(ReadRangeDate("2024-05-01", "-", 1, ""), 45413);
+    // The epoch is a real date, apart from "no date"; so are dates before it.
+    EXPECT_EQ(ReadRangeDate("1899/12/30", "/", 1, ""), 0);
+    EXPECT_EQ(ReadRangeDate("1850/01/01", "/", 1, ""), -18260);
+    // Pieces are trimmed of control characters like every trim; absurd years are no date.
+    EXPECT_EQ(ReadRangeDate("\t2024/05/01\r\n", "/", 1, ""), 45413);
+    EXPECT_EQ(ReadRangeDate("2024/\t05/01", "/", 1, ""), 45413);
+    EXPECT_EQ(ReadRangeDate("9223372036854775807/01/01", "/", 4, ""), std::nullopt);
+    EXPECT_EQ(ReadRangeDate("2147483647/01", "/", 5, ""), std::nullopt);
 }
 
 // --- Edit mask -------------------------------------------------------------------------------------

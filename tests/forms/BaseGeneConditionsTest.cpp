@@ -592,31 +592,4 @@ TEST_F(SchemeDates, RestoredDatesAreShownInTheLayoutOfThisMachine) {
     EXPECT_EQ(edFrom->Text(), "  -  -    ") << "no valid date shows empty";
 }
 
-TEST(ShiftDate, MovesByWeeksAndMonths) {
-    struct Case {
-        const char *base, *n, *unit, *m, *anchor, *result;
-    };
-    const Case cases[] = {
-        {"20240315", "-1", "1", "0", "1", "20240201"},  // month before, first day
-        {"20240315", "-1", "1", "0", "2", "20240229"},  // month before, last day
-        {"20240315", "0", "0", "0", "1", "20240310"},   // this week's Sunday
-        {"20240315", "0", "0", "0", "2", "20240316"},   // this week's Saturday
-        {"20240315", "0", "0", "-1", "0", "20240314"},
-        {"20240315", "1", "0", "2", "0", "20240324"},
-        {"20240315", "1", "1", "-1", "0", "20240414"},
-        {"20240315", "-2", "0", "0", "1", "20240225"},
-        {"20240131", "1", "1", "0", "0", "20240229"},
-        {"20240310", "0", "0", "0", "1", "20240310"},   // a Sunday is its own first day
-        {"20240316", "0", "0", "0", "2", "20240316"},   // a Saturday its own last day
-        {"202403", "-3", "1", "9", "2", "202312"},      // a year-month moves by months only
-        {"", "1", "1", "0", "0", ""},
-        {"2024ab15", "1", "1", "0", "0", ""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ShiftDate(c.base, c.n, c.unit, c.m, c.anchor), c.result)
-            << c.base << " " << c.n << " " << c.unit << " " << c.m << " " << c.anchor;
-    EXPECT_THROW(ShiftDate("20240315", "x", "1", "0", "0"), EConvertError);
-    EXPECT_THROW(ShiftDate("20240315", "1", "0", "", "0"), EConvertError);
-}
-
 }  // namespace

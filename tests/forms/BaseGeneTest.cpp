@@ -94,6 +94,11 @@ TEST_F(BaseGene, BadHostArraysFailWithTheErrorLoggedAndTheFormUsable) {
         Variant::ArrayOf({Variant("U01"), Variant::Null(), Variant("DEMO"), Variant(0), Variant("x")}),
         Variant::ArrayOf({Variant("U01"), Variant("C01"), Variant("DEMO"), Variant("no number"), Variant("x")}),
         Variant::Array({{0, 4}, {0, 0}}),
+        // A host window element that is no valid handle is refused, not wrapped into another one.
+        Variant::ArrayOf({Variant("U01"), Variant("C01"), Variant("DEMO"), Variant(-1), Variant("x")}),
+        Variant::ArrayOf({Variant("U01"), Variant("C01"), Variant("DEMO"), Variant(std::int64_t{1} << 32), Variant("x")}),
+        Variant::ArrayOf({Variant("U01"), Variant("C01"), Variant("DEMO"), Variant(1e300), Variant("x")}),
+        Variant::ArrayOf({Variant("U01"), Variant("C01"), Variant("DEMO"), Variant(true), Variant("x")}),
     };
     int index = 0;
     for (const Variant& params : cases) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -107,6 +108,31 @@ TEST_F(Controller, ExecuteNeedsAnArrayAndNeverRaises) {
     const Variant command = Variant::ArrayOf({Variant(0), Variant::ArrayOf({Variant(0), Variant::Null()})});
     EXPECT_EQ(controller_->Execute(command), 0);
     EXPECT_EQ(controller_->Form->PassedParams, command[1]);
+}
+
+TEST_F(Controller, ExecuteCountsElementOneFromTheLowBoundWithoutOverflow) {
+    ASSERT_EQ(controller_->Open(HostParams()), 0);
+    const Variant run = Variant::ArrayOf({Variant(0), Variant::Null()});
+    struct Case {
+        const char* name;
+        int low, high;
+        int result;
+    };
+    const Case cases[] = {
+        {"low bound INT_MAX: no element 1", INT_MAX, INT_MAX, -1},
+        {"empty at the top", INT_MAX, INT_MAX - 1, -1},
+        {"element 1 at INT_MAX", INT_MAX - 1, INT_MAX, 0},
+        {"low bound INT_MIN", INT_MIN, INT_MIN + 1, 0},
+        {"shifted bounds", 5, 6, 0},
+    };
+    for (const Case& c : cases) {
+        controller_->Form->PassedParams = Variant::Null();
+        Variant command = Variant::Array(c.low, c.high);
+        if (c.high > c.low) command[c.high] = run;
+        EXPECT_EQ(controller_->Execute(command), c.result) << c.name;
+        EXPECT_EQ(controller_->Form->PassedParams, c.result == 0 ? run : Variant::Null()) << c.name;
+    }
+    EXPECT_EQ(controller_->Execute(Variant::Array({{0, 1}, {0, 1}})), -1) << "two dimensions";
 }
 
 TEST_F(Controller, CancelGivesResultTwoAndKeepsTheJobNumber) {

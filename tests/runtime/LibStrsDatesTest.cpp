@@ -98,6 +98,26 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{0, "/", 2024, 1, 5, "", ""},
                     FormatCase{6, "/", 2024, 1, 5, "", ""}));
 
+// The date utilities and the variant count days with the one calendar: before 1900 the fraction
+// is a time of day counted forward from the start of the (negative) day.
+TEST(FormatDateByType, AgreesWithTheVariantBefore1900) {
+    struct Case {
+        double date;
+        const char* variantText;
+        const char* dateText;
+    };
+    const Case cases[] = {{-1.25, "1899/12/29 06:00:00", "1899/12/29"},
+                          {-1.75, "1899/12/29 18:00:00", "1899/12/29"},
+                          {-0.5, "1899/12/30 12:00:00", "1899/12/30"},
+                          {-36522.5, "1800/01/01 12:00:00", "1800/01/01"},
+                          {45296.75, "2024/01/05 18:00:00", "2024/01/05"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(VarToStr(Variant::FromDate(c.date)), c.variantText) << c.date;
+        EXPECT_EQ(FormatDateByType(1, "/", c.date), c.dateText) << c.date;
+        EXPECT_EQ(AddToDate(Variant::FromDate(c.date), "D", 0), ReplaceText(c.dateText, "/", "", false)) << c.date;
+    }
+}
+
 TEST(FormatDateByType, NoDateGivesEmptyText) {
     for (int type = 1; type <= 5; ++type) {
         EXPECT_EQ(FormatDateByType(type, "/", 0), "");
@@ -170,7 +190,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"10000/01/01", 1, "/", 0},
                     ParseCase{"8089/01/01", 4, "/", 0},              // Minguo 8089 is year 10000
                     ParseCase{"9999/12/32", 1, "/", 0},              // the overflow leaves the calendar
-                    ParseCase{"2024/01/99999999999", 1, "/", 0}));  // no integer
+                    ParseCase{"2024/01/99999999999", 1, "/", 0},   // no integer
+                    // Pieces are trimmed of blanks and control characters alike.
+                    ParseCase{"\t2024/05/01", 1, "/", 20240501},
+                    ParseCase{"2024/05/01\r\n", 1, "/", 20240501},
+                    ParseCase{"2024/\x01" "05\x1F/01", 1, "/", 20240501},
+                    ParseCase{"\t\r\n", 1, "/", 0},
+                    // The platform's integer reading: one sign at most, no wrapping.
+                    ParseCase{"+2024/05/01", 1, "/", 20240501},
+                    ParseCase{"+-2024/05/01", 1, "/", 0},
+                    ParseCase{"9223372036854775807/01/01", 4, "/", 0},  // no overflow adding 1911
+                    ParseCase{"2147483647/01/01", 5, "/", 0},
+                    ParseCase{"2024/01/9223372036854775807", 1, "/", 0},
+                    ParseCase{"1850/01/01", 1, "/", 18500101}));
 
 struct DateTextCase {
     std::string text;
@@ -210,6 +242,15 @@ INSTANTIATE_TEST_SUITE_P(
                     DateTextCase{"        ", 0, false},
                     // Signs inside would read as numbers; a date text is digits only.
                     DateTextCase{"2024+1+5", 20240105, false}));
+
+TEST(DayOfDateText, KeepsTheEpochApartFromNoDate) {
+    EXPECT_EQ(ParseYYYYMMDD("18991230"), 0) << "date value 0, which these utilities read as no date";
+    EXPECT_EQ(DayOfDateText("18991230"), 0);
+    EXPECT_EQ(DayOfDateText("18991229"), -1);
+    EXPECT_EQ(DayOfDateText("00010101"), -693593);
+    EXPECT_EQ(DayOfDateText("20230229"), std::nullopt);
+    EXPECT_EQ(DayOfDateText("2024011"), std::nullopt);
+}
 
 // ---- Arithmetic ----------------------------------------------------------------------------------
 

@@ -347,13 +347,6 @@ bool IsLibraryPath(const std::string& modulePath);
 // library (two for a program), at least six characters, upper case.
 std::string ProgramIdOf(const std::string& modulePath);
 
-// A date text moved by a date rule: N weeks or months (Unit "0" or "1"), then M days (Anchor "0")
-// or to the first or last day of that week (Sunday to Saturday) or month (Anchor "1" or "2").
-// A year-month base moves by N months only. Empty for an unreadable base; raises EConvertError
-// when N or M is needed and is no integer.
-std::string ShiftDate(const std::string& base, const std::string& n, const std::string& unit, const std::string& m,
-                      const std::string& anchor);
-
 // Registers the stored form and the classes of the base level.
 void RegisterBaseGeneClasses();
 

@@ -11,6 +11,7 @@
 #include "forms/base/BaseGene.h"
 #include "controls/SelectPnl.h"
 #include "platform/ComboBox.h"
+#include "runtime/DateRule.h"
 #include "runtime/LibStrs.h"
 #include "platform/SysUtils.h"
 
@@ -66,10 +67,6 @@ double LineToFloat(const std::string& line) {
 // Field N (from 1) of a date-environment entry.
 std::string Field(const std::string& entry, int n) { return GetToken(entry, std::string(1, '\x03'), n); }
 
-bool AllZero(const std::string& entry, int n, int anchor, int m) {
-    return Field(entry, n) == "0" && Field(entry, anchor) == "0" && Field(entry, m) == "0";
-}
-
 // The text a control shows, for the controls whose string property holds a date.
 std::string ControlText(const TComponent* component, const PropInfo& prop) {
     if (auto* control = dynamic_cast<const TControl*>(component)) return control->Text();
@@ -92,9 +89,10 @@ bool TfrmBaseGene::HasDateEnvironment() const { return DateEnvironment && DateEn
 
 // The date a rule row of an entry gives for a date text: the date itself unless the row moves it.
 std::string TfrmBaseGene::ApplyDateRule(const std::string& entry, int group, const std::string& date) const {
-    if (date.empty() || Field(entry, group) != "Y" || AllZero(entry, group + 1, group + 3, group + 4)) return date;
-    return ShiftDate(date, Field(entry, group + 1), Field(entry, group + 2), Field(entry, group + 4),
-                     Field(entry, group + 3));
+    const DynamicDateEntry rule = DynamicDateEntry::Parse(entry);
+    const DateShiftRow& row = group == 3 ? rule.Begin : rule.End;
+    if (date.empty() || !row.IsTicked()) return date;
+    return row.Apply(date);
 }
 
 // A date range panel's saved dates: moved by the panel's entry; without a date environment the
