@@ -462,3 +462,28 @@ TEST_F(Schedule, ThePeriodicPageWidensTheForm) {
 }
 
 }  // namespace
+
+namespace {
+
+// The host presses the periodic button by name before it hands the schedule's values over.
+TEST_F(Schedule, TheHostPressesThePeriodicButtonByName) {
+    auto* form = SetUpForm();
+    auto pair = [](const char* name, const Variant& value) { return Variant::ArrayOf({Variant(name), value}); };
+    ASSERT_TRUE(form->CheckPassedByName(Variant::ArrayOf({pair("btnPeriod", Variant(true)),
+                                                          pair("rdoEveryMonth", Variant(true)),
+                                                          pair("meMonth_D", Variant("15")),
+                                                          pair("meStartDate", Variant("2024/01/10"))})));
+    EXPECT_TRUE(form->btnPeriod->Down());
+    EXPECT_TRUE(Get<TPanel>(form, "pnMonth")->Visible());
+    form->btnOk->Click();
+    const Variant sent = Sent();
+    ASSERT_TRUE(sent.IsArray());
+    EXPECT_EQ(sent[3][3], Variant::ArrayOf({Variant("20240110"), Variant(0)}));
+    EXPECT_DOUBLE_EQ(sent[0][11].AsDouble(), DateAt(2024, 1, 15));
+    // Releasing by name goes back to the queue.
+    ASSERT_TRUE(form->CheckPassedByName(Variant::ArrayOf({pair("btnPeriod", Variant(false))})));
+    EXPECT_FALSE(form->btnPeriod->Down());
+    EXPECT_TRUE(form->rdoQueue->Checked());
+}
+
+}  // namespace

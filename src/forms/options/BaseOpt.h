@@ -129,6 +129,9 @@ public:
     void AfterRightsLoaded() override;
     void BeforeConnect(TSocketConnection* connection) override;
     void QuickPick(std::uint16_t key, TControl* control) override;
+    // A host-driven value for the periodic button presses or releases it as the user does, so
+    // the periodic page is prepared before the values that follow it are put in.
+    void PutPassedValue(TComponent* component, const Variant& value) override;
 
     // --- The five operations this level adds, in slot order --------------------------------------
     // Asks the report server for the user's rights on the program and reads them.

@@ -108,6 +108,11 @@ void TfrmBaseOpt::btnPeriodClick(TObject*) {
     }
 }
 
+void TfrmBaseOpt::PutPassedValue(TComponent* component, const Variant& value) {
+    if (!btnPeriod || component != btnPeriod) return TfrmBaseGene::PutPassedValue(component, value);
+    if (value.AsBoolean() != btnPeriod->Down()) btnPeriod->Click();
+}
+
 void TfrmBaseOpt::PrepareSchedule(bool firstPress) {
     if (firstPress) {
         for (TComboBox* combo : {Period.cboDayofWeek, Period.cbo1Month_M2, Period.cbo2Month_M2})
