@@ -472,7 +472,13 @@ TEST_F(Schedule, TheHostPressesThePeriodicButtonByName) {
     ASSERT_TRUE(form->CheckPassedByName(Variant::ArrayOf({pair("btnPeriod", Variant(true)),
                                                           pair("rdoEveryMonth", Variant(true)),
                                                           pair("meMonth_D", Variant("15")),
-                                                          pair("meStartDate", Variant("2024/01/10"))})));
+                                                          pair("meStartDate", Variant("2024/01/10")),
+                                                          pair("edDue", Variant("2000/01/01")),
+                                                          pair("cbocondition", Variant(1)),
+                                                          pair("edChangeDate", Variant(true)),
+                                                          pair("seDay1", Variant("-1")),
+                                                          pair("cboDay1", Variant(1)),
+                                                          pair("cboDay2", Variant(2))})));
     EXPECT_TRUE(form->btnPeriod->Down());
     EXPECT_TRUE(Get<TPanel>(form, "pnMonth")->Visible());
     form->btnOk->Click();
@@ -480,6 +486,8 @@ TEST_F(Schedule, TheHostPressesThePeriodicButtonByName) {
     ASSERT_TRUE(sent.IsArray());
     EXPECT_EQ(sent[3][3], Variant::ArrayOf({Variant("20240110"), Variant(0)}));
     EXPECT_DOUBLE_EQ(sent[0][11].AsDouble(), DateAt(2024, 1, 15));
+    // The due date is the last day of the month before the first run.
+    EXPECT_EQ(sent[2][2], Variant("20231231"));
     // Releasing by name goes back to the queue.
     ASSERT_TRUE(form->CheckPassedByName(Variant::ArrayOf({pair("btnPeriod", Variant(false))})));
     EXPECT_FALSE(form->btnPeriod->Down());

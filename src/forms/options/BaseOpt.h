@@ -130,7 +130,8 @@ public:
     void BeforeConnect(TSocketConnection* connection) override;
     void QuickPick(std::uint16_t key, TControl* control) override;
     // A host-driven value for the periodic button presses or releases it as the user does, so
-    // the periodic page is prepared before the values that follow it are put in.
+    // the periodic page is prepared before the values that follow it are put in; values for the
+    // dynamic date fields' condition list and editors load and edit entries as the user does.
     void PutPassedValue(TComponent* component, const Variant& value) override;
 
     // --- The five operations this level adds, in slot order --------------------------------------

@@ -109,8 +109,19 @@ void TfrmBaseOpt::btnPeriodClick(TObject*) {
 }
 
 void TfrmBaseOpt::PutPassedValue(TComponent* component, const Variant& value) {
-    if (!btnPeriod || component != btnPeriod) return TfrmBaseGene::PutPassedValue(component, value);
-    if (value.AsBoolean() != btnPeriod->Down()) btnPeriod->Click();
+    if (btnPeriod && component == btnPeriod) {
+        if (value.AsBoolean() != btnPeriod->Down()) btnPeriod->Click();
+        return;
+    }
+    TfrmBaseGene::PutPassedValue(component, value);
+    // The dynamic date fields: a condition picked loads its entry, and an editor's value is an
+    // edit of that entry.
+    if (Dynamic.cbocondition && component == Dynamic.cbocondition) {
+        cboconditionChange(component);
+    } else if (const TDateRuleRow* row = Dynamic.Editor.RowOf(component)) {
+        Dynamic.Editor.ApplyRowRule(*row);
+        StoreDynamicField();
+    }
 }
 
 void TfrmBaseOpt::PrepareSchedule(bool firstPress) {
