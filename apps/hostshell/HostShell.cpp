@@ -4,12 +4,15 @@
 // closes it.
 //
 //   hostshell [--plugin FILE] [--show] [--execute MODE [--value NAME=VALUE]...] [--click NAME]...
-//             [USER COMPANY DATABASE [WINDOW [CONTEXT]]]
+//             [--job] [USER COMPANY DATABASE [WINDOW [CONTEXT]]]
 //
 // --execute hands the controller the command [0, [MODE, [true, [[NAME, VALUE], ...]]]]: the
-// condition values by component name, then the run of the mode (0 only hands them over).
+// condition values by component name, then the run of the mode (0 only hands them over). A value
+// "true" or "false" is handed over as a Boolean (a check box's tick, the periodic button's
+// state), any other as text.
 // --click presses a button of the form by its name as a user would (an enabled, visible button
 // only), for instance "btnWebDesign" for the web report or "btnDesign" for report design.
+// --job prints the request that the report server keeps under the job number the form reported.
 #include <dlfcn.h>
 
 #include <cstdlib>
@@ -54,7 +57,7 @@ const char* NotificationName(int code) {
 
 int Usage() {
     std::cerr << "usage: hostshell [--plugin FILE] [--show] [--execute MODE [--value NAME=VALUE]...] [--click NAME]... "
-                 "[USER COMPANY DATABASE [WINDOW [CONTEXT]]]\n";
+                 "[--job] [USER COMPANY DATABASE [WINDOW [CONTEXT]]]\n";
     return 2;
 }
 
@@ -65,19 +68,23 @@ int main(int argc, char** argv) {
     bool show = false;
     std::optional<int> executeMode;
     std::vector<std::string> clicks;
+    bool printJob = false;
     std::vector<std::string> hostArgs;
     std::vector<Variant> values;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--plugin" && i + 1 < argc) plugin = argv[++i];
         else if (arg == "--show") show = true;
+        else if (arg == "--job") printJob = true;
         else if (arg == "--execute" && i + 1 < argc) executeMode = std::atoi(argv[++i]);
         else if (arg == "--click" && i + 1 < argc) clicks.push_back(argv[++i]);
         else if (arg == "--value" && i + 1 < argc) {
             std::string pair = argv[++i];
             auto eq = pair.find('=');
             if (eq == std::string::npos) return Usage();
-            values.push_back(Variant::ArrayOf({Variant(pair.substr(0, eq)), Variant(FromTerminal(pair.substr(eq + 1)))}));
+            const std::string value = pair.substr(eq + 1);
+            const Variant passed = value == "true" ? Variant(true) : value == "false" ? Variant(false) : Variant(FromTerminal(value));
+            values.push_back(Variant::ArrayOf({Variant(pair.substr(0, eq)), passed}));
         }
         else if (arg.rfind("--", 0) == 0) return Usage();
         else hostArgs.push_back(arg);
@@ -153,6 +160,14 @@ int main(int argc, char** argv) {
         std::cout << "IsFormFreed -> " << (controller->IsFormFreed() ? "true" : "false") << std::endl;
         std::cout << "ResultCode -> " << controller->ResultCode << ", ResultValue -> " << Show(controller->ResultValue)
                   << std::endl;
+        if (printJob && controller->ResultValue.IsText()) {
+            try {
+                const Variant server = znp::CreateOleObject("ReportCounterS.dmReportCounter");
+                std::cout << "Job -> " << Show(znp::OleCall(server, "GetJob", {controller->ResultValue})) << std::endl;
+            } catch (const std::exception& e) {
+                std::cout << "no job: " << ToTerminal(e.what()) << std::endl;
+            }
+        }
         exitCode = opened == 0 ? 0 : 3;
     } catch (const std::exception& e) {
         std::cerr << "the plug-in raised: " << ToTerminal(e.what()) << "\n";

@@ -57,9 +57,21 @@ void TSpinEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
     }
 }
 
+// The control's own exit handler runs first and sees the text as typed (forms apply their leaving
+// rules there); then a number outside the limits is put back inside them. A text that is no
+// number stays as it is.
 void TSpinEdit::DoExit() {
-    if (!Text().empty() && Value() != std::atoi(Text().c_str())) SetValue(Value());
     TCustomEdit::DoExit();
+    const std::string& text = Text();
+    const char* begin = text.c_str();
+    while (*begin == ' ') ++begin;
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(begin, &end, 10);
+    while (end && *end == ' ') ++end;
+    if (end == begin || *end || errno == ERANGE) return;
+    const int low = std::min(MinValue, MaxValue), high = std::max(MinValue, MaxValue);
+    if (MaxValue != MinValue && (v < low || v > high)) SetValue(v < low ? low : high);
 }
 
 void TSpinEdit::TypeCharacter(const std::string& character) {

@@ -64,4 +64,29 @@ TEST(SpinEdit, KeysStepByIncrementAndTypingTakesOnlyNumbers) {
     EXPECT_EQ(se->Text(), "10");
 }
 
+// The control's exit handler sees what was typed; only a number outside the limits is put back
+// inside them afterwards, and a text that is no number is left to that handler.
+TEST(SpinEdit, LeavingRunsTheExitHandlerFirstThenKeepsTheLimits) {
+    struct Case {
+        const char* typed;
+        const char* seen;
+        const char* left;
+    };
+    const Case cases[] = {{"x", "x", "x"}, {"", "", ""}, {"150", "150", "99"}, {"-150", "-150", "-99"}, {"7", "7", "7"}};
+    for (const Case& c : cases) {
+        ShownForm f;
+        auto* se = f.Add<TSpinEdit>("se");
+        auto* other = f.Add<TSpinEdit>("other");
+        se->MinValue = -99;
+        se->MaxValue = 99;
+        std::string seen = "none";
+        se->OnExit = TNotifyEvent(nullptr, "probe", [&](TObject*) { seen = se->Text(); });
+        f.form->FocusControl(se);
+        se->SetText(c.typed);
+        f.form->FocusControl(other);
+        EXPECT_EQ(seen, c.seen) << c.typed;
+        EXPECT_EQ(se->Text(), c.left) << c.typed;
+    }
+}
+
 }  // namespace

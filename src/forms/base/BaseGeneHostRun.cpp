@@ -2,7 +2,7 @@
 //
 // The host passes [ByName, Values] where Values is an array of entries [ComponentName, Value].
 // Every entry must name a component of the form that can take a value — a selection panel, a
-// combo box, or a component with a published "ItemIndex", "Checked", "Text" or "Lines" property,
+// combo box, or a component with a published "ItemIndex", "Checked", "Down", "Text" or "Lines" property,
 // with a value of a kind that component takes. When one does not, the warning "W;000014" is shown
 // and nothing is put in; when all do, every
 // value is put into its component before the run goes on, so that the submission that follows
@@ -18,7 +18,7 @@ namespace {
 
 bool CanTakeValue(const TComponent& component) {
     if (component.InheritsFrom("TSelectPanel") || component.InheritsFrom("TCustomComboBox")) return true;
-    for (const char* name : {"ItemIndex", "Checked", "Text", "Lines"})
+    for (const char* name : {"ItemIndex", "Checked", "Down", "Text", "Lines"})
         if (component.ClassType().FindProperty(name)) return true;
     return false;
 }
@@ -40,7 +40,8 @@ bool IsWholeNumber(const Variant& value, int& number) {
 }
 
 // Whether Value can be put into the component the way PutPassedValue puts it: a number into an
-// ItemIndex, a Boolean (or a number, or "True"/"False") into Checked, a single value as text.
+// ItemIndex, a Boolean (or a number, or "True"/"False") into Checked or a toggle button's Down, a
+// single value as text.
 bool ValueFits(const TComponent& component, const Variant& value) {
     const ClassInfo& cls = component.ClassType();
     int number = 0;
@@ -48,6 +49,10 @@ bool ValueFits(const TComponent& component, const Variant& value) {
         return true;
     try {
         if (const PropInfo* checked = cls.FindProperty("Checked"); checked && checked->Set) {
+            value.AsBoolean();
+            return true;
+        }
+        if (const PropInfo* down = cls.FindProperty("Down"); down && down->Set) {
             value.AsBoolean();
             return true;
         }
@@ -94,6 +99,8 @@ void TfrmBaseGene::PutPassedValue(TComponent* component, const Variant& value) {
         itemIndex->Set(*component, Variant(number));
     } else if (const PropInfo* checked = cls.FindProperty("Checked"); checked && checked->Set) {
         checked->Set(*component, Variant(value.AsBoolean()));
+    } else if (const PropInfo* down = cls.FindProperty("Down"); down && down->Set) {
+        down->Set(*component, Variant(value.AsBoolean()));
     } else if (const PropInfo* lines = cls.FindProperty("Lines"); lines && lines->GetObject) {
         if (auto* list = dynamic_cast<TStringList*>(lines->GetObject(*component))) list->SetText(VarToStr(value));
     } else if (const PropInfo* text = cls.FindProperty("Text"); text && text->Set) {
