@@ -39,10 +39,10 @@ const ClassInfo& TBitCheckBox::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TBitCheckBox", &TWinControl::StaticClass());
         c.Creatable<TBitCheckBox>();
-        c.Prop("State", &TBitCheckBox::State, &TBitCheckBox::SetState, {"cbUnchecked", "cbChecked", "cbGrayed"});
+        c.Prop("State", &TBitCheckBox::State, &TBitCheckBox::SetState);
         c.Prop("Checked", &TBitCheckBox::Checked, &TBitCheckBox::SetChecked);
         c.Field("AllowGrayed", &TBitCheckBox::AllowGrayed);
-        c.Prop("Alignment", &TBitCheckBox::Alignment, &TBitCheckBox::SetAlignment, {"taLeftJustify", "taRightJustify"});
+        c.Prop("Alignment", &TBitCheckBox::Alignment, &TBitCheckBox::SetAlignment);
         c.Prop("CheckedNumGlyphs", &TBitCheckBox::CheckedNumGlyphs, &TBitCheckBox::SetCheckedNumGlyphs);
         c.Prop("UncheckedNumGlyphs", &TBitCheckBox::UncheckedNumGlyphs, &TBitCheckBox::SetUncheckedNumGlyphs);
         c.Prop("GrayedNumGlyphs", &TBitCheckBox::GrayedNumGlyphs, &TBitCheckBox::SetGrayedNumGlyphs);

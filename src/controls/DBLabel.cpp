@@ -33,7 +33,7 @@ const ClassInfo& TDBLabel::StaticClass() {
         ClassInfo c("TDBLabel", &TLabel::StaticClass());
         c.Creatable<TDBLabel>();
         c.ReferenceProp("FocusControl", &TDBLabel::GetFocusControl, &TDBLabel::SetFocusControl);
-        c.Prop("Pos", &TDBLabel::Pos, &TDBLabel::SetPos, kPosNames);
+        c.Prop("Pos", &TDBLabel::Pos, &TDBLabel::SetPos);
         c.Prop("Gap", &TDBLabel::Gap, &TDBLabel::SetGap);
         c.Prop("AutoAlign", &TDBLabel::AutoAlign, &TDBLabel::SetAutoAlign);
         c.Prop("AutoCaption", &TDBLabel::AutoCaption, &TDBLabel::SetAutoCaption);

@@ -13,8 +13,7 @@
 
 namespace znp {
 
-enum class TPos { psTop, psLeft, psRight, psBottom };
-inline const std::vector<std::string> kPosNames{"psTop", "psLeft", "psRight", "psBottom"};
+ZNP_ENUM(TPos, psTop, psLeft, psRight, psBottom);
 
 class TDBLabel : public TLabel {
 public:

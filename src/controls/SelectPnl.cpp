@@ -80,10 +80,10 @@ const ClassInfo& TSelectPanel::StaticClass() {
         c.Object("BeginWords", &TSelectPanel::BeginWords);
         c.Prop("ColumnsAutoSize", &TSelectPanel::ColumnsAutoSize, &TSelectPanel::SetColumnsAutoSize);
         c.Prop("CanOpenWin", &TSelectPanel::CanOpenWin, &TSelectPanel::SetCanOpenWin);
-        c.Prop("CheckDuplicate", &TSelectPanel::CheckDuplicate, &TSelectPanel::SetCheckDuplicate, kCheckDuplicateNames);
+        c.Prop("CheckDuplicate", &TSelectPanel::CheckDuplicate, &TSelectPanel::SetCheckDuplicate);
         c.Object("ChildHints", &TSelectPanel::ChildHints);
         c.Object("ColumnCaptions", &TSelectPanel::ColumnCaptionsHolder);
-        c.Field("DateType", &TSelectPanel::DateType, kDateTypeNames);
+        c.Field("DateType", &TSelectPanel::DateType);
         c.Field("DateSign", &TSelectPanel::DateSign);
         c.Field("Discard", &TSelectPanel::Discard);
         c.Prop("EditMask", &TSelectPanel::EditMask, &TSelectPanel::SetEditMask);
@@ -95,11 +95,11 @@ const ClassInfo& TSelectPanel::StaticClass() {
         c.Field("OtherWidth", &TSelectPanel::OtherWidth);
         c.Prop("ShowColumnHeader", &TSelectPanel::ShowColumnHeader, &TSelectPanel::SetShowColumnHeader);
         c.Prop("SortListBox", &TSelectPanel::SortListBox, &TSelectPanel::SetSortListBox);
-        c.Prop("Style", &TSelectPanel::Style, &TSelectPanel::SetStyle, kSelectStyleNames);
+        c.Prop("Style", &TSelectPanel::Style, &TSelectPanel::SetStyle);
         c.Field("UseDiscard", &TSelectPanel::UseDiscard);
         c.Prop("UserChoice", &TSelectPanel::UserChoice, &TSelectPanel::SetUserChoice);
         c.Prop("UseVertical", &TSelectPanel::UseVertical, &TSelectPanel::SetUseVertical);
-        c.Field("ValueType", &TSelectPanel::ValueType, kValueTypeNames);
+        c.Field("ValueType", &TSelectPanel::ValueType);
         c.Event("OnOpenWinClick", &TSelectPanel::OnOpenWinClick);
         c.Event("OnClearClick", &TSelectPanel::OnClearClick);
         c.Event("OnDeleteClick", &TSelectPanel::OnDeleteClick);

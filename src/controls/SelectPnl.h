@@ -33,16 +33,10 @@ class TGSpeedButton;
 class TSelectPanel;
 class IDateLayoutOwner;
 
-enum class TSelectStyle { sp_Range, sp_Discrete, sp_UserChoice };
-enum class TValueType { vt_String, vt_Number, vt_Date, vt_Time, vt_Float, vt_OtherMask };
-enum class TDateType { dt_NoneCare, dt_YYYYMMDD, dt_MMDDYYYY, dt_DDMMYYYY, dt_YYMMDD, dt_YYYMMDD };
-enum class TCheckDuplicate { cd_None, cd_CheckCase, cd_CaseInsensitive };
-inline const std::vector<std::string> kSelectStyleNames{"sp_Range", "sp_Discrete", "sp_UserChoice"};
-inline const std::vector<std::string> kValueTypeNames{"vt_String", "vt_Number", "vt_Date",
-                                                      "vt_Time",   "vt_Float",  "vt_OtherMask"};
-inline const std::vector<std::string> kDateTypeNames{"dt_NoneCare", "dt_YYYYMMDD", "dt_MMDDYYYY",
-                                                     "dt_DDMMYYYY", "dt_YYMMDD",   "dt_YYYMMDD"};
-inline const std::vector<std::string> kCheckDuplicateNames{"cd_None", "cd_CheckCase", "cd_CaseInsensitive"};
+ZNP_ENUM(TSelectStyle, sp_Range, sp_Discrete, sp_UserChoice);
+ZNP_ENUM(TValueType, vt_String, vt_Number, vt_Date, vt_Time, vt_Float, vt_OtherMask);
+ZNP_ENUM(TDateType, dt_NoneCare, dt_YYYYMMDD, dt_MMDDYYYY, dt_DDMMYYYY, dt_YYMMDD, dt_YYYMMDD);
+ZNP_ENUM(TCheckDuplicate, cd_None, cd_CheckCase, cd_CaseInsensitive);
 
 using TOpenWinClickEvent = TEvent<TSelectPanel*, TWinControl*>;
 using TDeleteClickEvent = TEvent<TObject*, bool&>;

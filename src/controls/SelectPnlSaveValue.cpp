@@ -41,7 +41,7 @@ std::string TSelectPanel::ListText() const {
 }
 
 std::string TSelectPanel::BuildSaveValue() const {
-    const std::string styleName = kSelectStyleNames[static_cast<size_t>(style_)];
+    const std::string styleName = EnumName(style_);
     switch (style_) {
         case TSelectStyle::sp_Range:
             if (IDateLayoutOwner* dates = DateOwner()) {

@@ -17,6 +17,8 @@ const ClassInfo& TZNForm::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TZNForm", &TForm::StaticClass());
         c.Creatable<TZNForm>();
+        c.ComponentField("ZnConverter", &TZNForm::ZnConverter);
+        c.ComponentField("LangController", &TZNForm::LangController);
         c.Method("FormCreate", &TZNForm::FormCreate);
         c.Method("FormShow", &TZNForm::FormShow);
         return c;
@@ -28,12 +30,6 @@ TZNForm::TZNForm(TComponent* owner) : TForm(owner) {}
 
 void RegisterZNFormResource() {
     RegisterFormResource("TZNForm", std::string(storedforms::ZNForm()));
-}
-
-void TZNForm::Loaded() {
-    TForm::Loaded();
-    ZnConverter = dynamic_cast<TCodeConverter*>(FindComponent("ZnConverter"));
-    LangController = dynamic_cast<TZnLangController*>(FindComponent("LangController"));
 }
 
 void TZNForm::FormCreate(TObject*) {

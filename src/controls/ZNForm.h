@@ -79,7 +79,6 @@ public:
     void FormCreate(TObject* sender);
     void FormShow(TObject* sender);
 
-    void Loaded() override;
 
 private:
     // Gives a picture button whose glyph holds one image its disabled image.

@@ -78,7 +78,7 @@ const ClassInfo& TZnLangController::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TZnLangController", &TLanguageController::StaticClass());
         c.Creatable<TZnLangController>();
-        c.Field("DesignType", &TZnLangController::DesignType, kDesignTypeNames);
+        c.Field("DesignType", &TZnLangController::DesignType);
         c.Prop("LangPackageName", &TZnLangController::LangPackageName, &TZnLangController::SetLangPackageName);
         c.Prop("Active", &TLanguageController::Active, &TLanguageController::SetActive);
         return c;

@@ -89,7 +89,7 @@ const ClassInfo& TZnEdit::StaticClass() {
         ClassInfo c("TZnEdit", &TEdit::StaticClass());
         c.Creatable<TZnEdit>();
         c.Prop("Caption", &TZnEdit::LabelCaption, &TZnEdit::SetLabelCaption);
-        c.Prop("LabelPosition", &TZnEdit::LabelPosition, &TZnEdit::SetLabelPosition, kLabelPositionNames);
+        c.Prop("LabelPosition", &TZnEdit::LabelPosition, &TZnEdit::SetLabelPosition);
         c.Prop("LabelSpacing", &TZnEdit::LabelSpacing, &TZnEdit::SetLabelSpacing);
         return c;
     }();
@@ -131,7 +131,7 @@ const ClassInfo& TZnDBEdit::StaticClass() {
         ClassInfo c("TZnDBEdit", &TDBEdit::StaticClass());
         c.Creatable<TZnDBEdit>();
         c.Prop("Caption", &TZnDBEdit::LabelCaption, &TZnDBEdit::SetLabelCaption);
-        c.Prop("LabelPosition", &TZnDBEdit::LabelPosition, &TZnDBEdit::SetLabelPosition, kLabelPositionNames);
+        c.Prop("LabelPosition", &TZnDBEdit::LabelPosition, &TZnDBEdit::SetLabelPosition);
         c.Prop("LabelSpacing", &TZnDBEdit::LabelSpacing, &TZnDBEdit::SetLabelSpacing);
         return c;
     }();

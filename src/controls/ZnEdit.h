@@ -15,8 +15,7 @@
 
 namespace znp {
 
-enum class TLabelPosition { lpAbove, lpBelow, lpLeft, lpRight };
-inline const std::vector<std::string> kLabelPositionNames{"lpAbove", "lpBelow", "lpLeft", "lpRight"};
+ZNP_ENUM(TLabelPosition, lpAbove, lpBelow, lpLeft, lpRight);
 
 // The label part shared by the labelled edits: the owned label, its side and its spacing.
 class TEditLabelPart {

@@ -25,10 +25,8 @@ const ClassInfo& TBitBtn::StaticClass() {
         c.Creatable<TBitBtn>();
         c.Object("Glyph", &TBitBtn::Glyph);
         c.Prop("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs);
-        c.Prop("Kind", &TBitBtn::Kind, &TBitBtn::SetKind,
-               {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort", "bkRetry", "bkIgnore",
-                "bkAll"});
-        c.Field("Layout", &TBitBtn::Layout, kButtonLayoutNames);
+        c.Prop("Kind", &TBitBtn::Kind, &TBitBtn::SetKind);
+        c.Field("Layout", &TBitBtn::Layout);
         c.Field("Margin", &TBitBtn::Margin);
         c.Field("Spacing", &TBitBtn::Spacing);
         return c;
@@ -73,7 +71,7 @@ const ClassInfo& TSpeedButton::StaticClass() {
         c.Prop("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex);
         c.Prop("Down", &TSpeedButton::Down, &TSpeedButton::SetDown);
         c.Prop("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp);
-        c.Field("Layout", &TSpeedButton::Layout, kButtonLayoutNames);
+        c.Field("Layout", &TSpeedButton::Layout);
         c.Field("Margin", &TSpeedButton::Margin);
         c.Field("Spacing", &TSpeedButton::Spacing);
         return c;

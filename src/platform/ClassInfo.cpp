@@ -42,6 +42,22 @@ const PropInfo* ClassInfo::FindProperty(std::string_view name) const {
     return nullptr;
 }
 
+const FieldInfo* ClassInfo::FindField(std::string_view name) const {
+    for (const ClassInfo* c = this; c; c = c->parent_)
+        for (const FieldInfo& f : c->fields_)
+            if (SameText(f.Name, name)) return &f;
+    return nullptr;
+}
+
+std::vector<const FieldInfo*> ClassInfo::Fields() const {
+    std::vector<const ClassInfo*> chain;
+    for (const ClassInfo* c = this; c; c = c->parent_) chain.insert(chain.begin(), c);
+    std::vector<const FieldInfo*> result;
+    for (const ClassInfo* c : chain)
+        for (const FieldInfo& f : c->fields_) result.push_back(&f);
+    return result;
+}
+
 const MethodInfo* ClassInfo::FindMethod(std::string_view name) const {
     for (const ClassInfo* c = this; c; c = c->parent_)
         for (const MethodInfo& m : c->methods_)
@@ -73,7 +89,51 @@ TComponent* ClassInfo::Create(TComponent* owner) const {
     return object;
 }
 
+namespace {
+
+// Enumerations and sets accept only the values they name: a stored 42 for an enumeration of six
+// values would otherwise read back as a number without a name. An enumeration also takes a
+// value name as text.
+void GuardOrdinalSetter(PropInfo& p) {
+    if (!p.Set || (p.Kind != TypeKind::Enumeration && p.Kind != TypeKind::Set)) return;
+    p.Set = [set = std::move(p.Set), names = p.ValueNames, kind = p.Kind, name = p.Name](TObject& o, const Variant& v) {
+        auto refuse = [&] { throw EConvertError("Invalid property value " + VarToStr(v) + " for " + name); };
+        if (kind == TypeKind::Enumeration && v.IsText()) {
+            int ordinal = -1;
+            for (size_t i = 0; i < names.size() && ordinal < 0; ++i)
+                if (SameText(names[i], v.AsString())) ordinal = static_cast<int>(i);
+            if (ordinal < 0) refuse();
+            set(o, Variant(ordinal));
+            return;
+        }
+        if (v.IsText() || v.IsEmpty() || v.IsNull()) refuse();
+        const long long value = v.AsInt64();
+        const long long limit = kind == TypeKind::Enumeration ? static_cast<long long>(names.size())
+                                                              : (1LL << names.size());
+        if (value < 0 || value >= limit) refuse();
+        set(o, Variant(static_cast<int>(value)));
+    };
+}
+
+}  // namespace
+
+std::vector<std::string> SplitEnumNames(std::string_view list) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= list.size()) {
+        size_t comma = list.find(',', start);
+        if (comma == std::string_view::npos) comma = list.size();
+        std::string_view item = list.substr(start, comma - start);
+        while (!item.empty() && (item.front() == ' ' || item.front() == '\n' || item.front() == '\t')) item.remove_prefix(1);
+        while (!item.empty() && (item.back() == ' ' || item.back() == '\n' || item.back() == '\t')) item.remove_suffix(1);
+        if (!item.empty()) names.emplace_back(item);
+        start = comma + 1;
+    }
+    return names;
+}
+
 ClassInfo& ClassInfo::Add(PropInfo p) {
+    GuardOrdinalSetter(p);
     for (PropInfo& existing : props_)
         if (SameText(existing.Name, p.Name)) {
             existing = std::move(p);

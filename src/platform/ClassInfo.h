@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "Kvtr42C/Variant.h"
+#include "platform/EnumNames.h"
 #include "platform/Events.h"
 
 namespace znp {
@@ -54,6 +55,15 @@ struct MethodInfo {
     std::string Name;
     // Makes the event value (TEvent<...> in std::any) of this method bound to Instance.
     std::function<std::any(TObject&)> Bind;
+};
+
+// A published component field of a form level (ClassInfo::ComponentField).
+struct FieldInfo {
+    std::string Name;
+    std::string ClassName;  // the class the field holds
+    std::function<TComponent*(const TObject&)> Get;
+    // Puts Component into the field; false (field unchanged) when it is not of ClassName.
+    std::function<bool(TObject&, TComponent*)> Bind;
 };
 
 bool SameText(std::string_view a, std::string_view b);
@@ -119,6 +129,9 @@ public:
 
     const PropInfo* FindProperty(std::string_view name) const;
     const MethodInfo* FindMethod(std::string_view name) const;
+    const FieldInfo* FindField(std::string_view name) const;
+    // Every published component field, the ones of base classes first.
+    std::vector<const FieldInfo*> Fields() const;
     // Every published property, the ones of base classes first; a redeclared name appears once.
     std::vector<const PropInfo*> Properties() const;
 
@@ -134,11 +147,10 @@ public:
         return *this;
     }
 
-    // A property held in a public field.
+    // A property held in a public field. An enumeration's value names come from its ZNP_ENUM.
     template <class C, class T>
-    ClassInfo& Field(std::string name, T C::*field, std::vector<std::string> valueNames = {}) {
-        PropInfo p{std::move(name), KindOf<T>(), std::move(valueNames), {}, {}, {}, {}, {}, {}, {}};
-        if (p.Kind == TypeKind::Boolean && p.ValueNames.empty()) p.ValueNames = {"False", "True"};
+    ClassInfo& Field(std::string name, T C::*field) {
+        PropInfo p{std::move(name), KindOf<T>(), ValueNamesOf<T>(), {}, {}, {}, {}, {}, {}, {}};
         p.Get = [field](const TObject& o) { return PropTraits<T>::To(static_cast<const C&>(o).*field); };
         p.Set = [field](TObject& o, const Variant& v) { static_cast<C&>(o).*field = PropTraits<T>::From(v); };
         return Add(std::move(p));
@@ -146,19 +158,17 @@ public:
 
     // A property read and written through accessors (setter may be null: read-only).
     template <class C, class T, class S>
-    ClassInfo& Prop(std::string name, T (C::*getter)() const, void (C::*setter)(S),
-                    std::vector<std::string> valueNames = {}) {
+    ClassInfo& Prop(std::string name, T (C::*getter)() const, void (C::*setter)(S)) {
         using V = std::remove_cv_t<std::remove_reference_t<T>>;
-        PropInfo p{std::move(name), KindOf<V>(), std::move(valueNames), {}, {}, {}, {}, {}, {}, {}};
-        if (p.Kind == TypeKind::Boolean && p.ValueNames.empty()) p.ValueNames = {"False", "True"};
+        PropInfo p{std::move(name), KindOf<V>(), ValueNamesOf<V>(), {}, {}, {}, {}, {}, {}, {}};
         p.Get = [getter](const TObject& o) { return PropTraits<V>::To((static_cast<const C&>(o).*getter)()); };
         if (setter)
             p.Set = [setter](TObject& o, const Variant& v) { (static_cast<C&>(o).*setter)(PropTraits<V>::From(v)); };
         return Add(std::move(p));
     }
     template <class C, class T>
-    ClassInfo& ReadOnly(std::string name, T (C::*getter)() const, std::vector<std::string> valueNames = {}) {
-        return Prop<C, T, T>(std::move(name), getter, static_cast<void (C::*)(T)>(nullptr), std::move(valueNames));
+    ClassInfo& ReadOnly(std::string name, T (C::*getter)() const) {
+        return Prop<C, T, T>(std::move(name), getter, static_cast<void (C::*)(T)>(nullptr));
     }
 
     // A set property held in an integer field whose bit i is element ValueNames[i].
@@ -239,6 +249,22 @@ public:
         return Add(std::move(p));
     }
 
+    // A published component field of a form level: the stored-form reader puts the component of
+    // that name into it, and refuses a component of another class.
+    template <class C, class T>
+    ClassInfo& ComponentField(std::string name, T* C::*field) {
+        FieldInfo f{std::move(name), T::StaticClass().Name(), {}, {}};
+        f.Get = [field](const TObject& o) -> TComponent* { return static_cast<const C&>(o).*field; };
+        f.Bind = [field](TObject& o, TComponent* value) {
+            T* typed = value ? dynamic_cast<T*>(value) : nullptr;
+            if (value && !typed) return false;
+            static_cast<C&>(o).*field = typed;
+            return true;
+        };
+        fields_.push_back(std::move(f));
+        return *this;
+    }
+
     // A published method that stored forms bind events to by name.
     template <class C, class... Args>
     ClassInfo& Method(std::string name, void (C::*method)(Args...)) {
@@ -255,6 +281,17 @@ private:
     static constexpr TypeKind KindOf() {
         return PropTraits<T>::Kind;
     }
+    template <class T>
+    static std::vector<std::string> ValueNamesOf() {
+        if constexpr (std::is_same_v<T, bool>) {
+            return {"False", "True"};
+        } else if constexpr (std::is_enum_v<T>) {
+            static_assert(HasEnumNames<T>::value, "declare the enumeration with ZNP_ENUM (platform/EnumNames.h)");
+            return EnumNames<T>::Names();
+        } else {
+            return {};
+        }
+    }
     ClassInfo& Add(PropInfo p);
 
     std::string name_;
@@ -262,6 +299,7 @@ private:
     Factory factory_;
     std::vector<PropInfo> props_;
     std::vector<MethodInfo> methods_;
+    std::vector<FieldInfo> fields_;
 };
 
 // The classes that stored forms can create by name.

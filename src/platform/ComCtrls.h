@@ -98,7 +98,7 @@ private:
 
 // --- Tool bar --------------------------------------------------------------------------------
 
-enum class TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
+ZNP_ENUM(TToolButtonStyle, tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider);
 
 class TToolBar;
 
@@ -154,10 +154,8 @@ protected:
 
 // --- Animation -------------------------------------------------------------------------------
 
-enum class TCommonAVI {
-    aviNone, aviFindFolder, aviFindFile, aviFindComputer, aviCopyFiles, aviCopyFile,
-    aviRecycleFile, aviEmptyRecycle, aviDeleteFile
-};
+ZNP_ENUM(TCommonAVI, aviNone, aviFindFolder, aviFindFile, aviFindComputer, aviCopyFiles, aviCopyFile,
+         aviRecycleFile, aviEmptyRecycle, aviDeleteFile);
 
 // An animation of the system's; headless it only knows whether it plays.
 class TAnimate : public TWinControl {

@@ -12,7 +12,7 @@ const ClassInfo& TToolButton::StaticClass() {
         c.Creatable<TToolButton>();
         c.Prop("Caption", &TControl::Caption, &TControl::SetCaption);
         c.Field("ImageIndex", &TToolButton::ImageIndex);
-        c.Field("Style", &TToolButton::Style, {"tbsButton", "tbsCheck", "tbsDropDown", "tbsSeparator", "tbsDivider"});
+        c.Field("Style", &TToolButton::Style);
         c.Reference("DropdownMenu", &TToolButton::DropdownMenu);
         c.Prop("Down", &TToolButton::Down, &TToolButton::SetDown);
         c.Field("Grouped", &TToolButton::Grouped);
@@ -119,9 +119,7 @@ const ClassInfo& TAnimate::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TAnimate", &TWinControl::StaticClass());
         c.Creatable<TAnimate>();
-        c.Field("CommonAVI", &TAnimate::CommonAVI,
-                {"aviNone", "aviFindFolder", "aviFindFile", "aviFindComputer", "aviCopyFiles", "aviCopyFile",
-                 "aviRecycleFile", "aviEmptyRecycle", "aviDeleteFile"});
+        c.Field("CommonAVI", &TAnimate::CommonAVI);
         c.Prop("Active", &TAnimate::Active, &TAnimate::SetActive);
         c.Field("Center", &TAnimate::Center);
         c.Field("Transparent", &TAnimate::Transparent);

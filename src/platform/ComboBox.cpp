@@ -13,12 +13,11 @@ const ClassInfo& TComboBox::StaticClass() {
         c.Creatable<TComboBox>();
         c.Prop("Text", &TControl::Text, &TControl::SetText);
         c.Object("Items", &TComboBox::Items);
-        c.Field("Style", &TComboBox::Style,
-                {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"});
+        c.Field("Style", &TComboBox::Style);
         c.Prop("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted);
         c.Field("MaxLength", &TComboBox::MaxLength);
         c.Field("DropDownCount", &TComboBox::DropDownCount);
-        c.Field("CharCase", &TComboBox::CharCase, {"ecNormal", "ecUpperCase", "ecLowerCase"});
+        c.Field("CharCase", &TComboBox::CharCase);
         c.Prop("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex);
         c.Event("OnChange", &TComboBox::OnChange);
         c.Event("OnSelect", &TComboBox::OnSelect);

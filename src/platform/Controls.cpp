@@ -21,7 +21,7 @@ const ClassInfo& TControl::StaticClass() {
         c.Field("Hint", &TControl::Hint);
         c.Field("ShowHint", &TControl::ShowHint);
         c.Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont);
-        c.Field("Align", &TControl::Align, kAlignNames);
+        c.Field("Align", &TControl::Align);
         c.Event("OnClick", &TControl::OnClick);
         c.Event("OnDblClick", &TControl::OnDblClick);
         return c;

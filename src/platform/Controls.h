@@ -16,8 +16,7 @@ class TControl;
 class TWinControl;
 class TCustomForm;
 
-enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-inline const std::vector<std::string> kAlignNames{"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
+ZNP_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient);
 
 // What a view shows of a control. Text covers the caption (the same storage); Items the list a
 // control shows (combo box items, memo lines, list rows, group items); Selection the chosen item,

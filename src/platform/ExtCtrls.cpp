@@ -9,12 +9,12 @@ const ClassInfo& TPanel::StaticClass() {
         ClassInfo c("TPanel", &TWinControl::StaticClass());
         c.Creatable<TPanel>();
         c.Prop("Caption", &TControl::Caption, &TControl::SetCaption);
-        c.Field("BevelOuter", &TPanel::BevelOuter, kBevelNames);
-        c.Field("BevelInner", &TPanel::BevelInner, kBevelNames);
+        c.Field("BevelOuter", &TPanel::BevelOuter);
+        c.Field("BevelInner", &TPanel::BevelInner);
         c.Field("BevelWidth", &TPanel::BevelWidth);
         c.Field("BorderWidth", &TPanel::BorderWidth);
-        c.Field("BorderStyle", &TPanel::BorderStyle, {"bsNone", "bsSingle"});
-        c.Field("Alignment", &TPanel::Alignment, kAlignmentNames);
+        c.Field("BorderStyle", &TPanel::BorderStyle);
+        c.Field("Alignment", &TPanel::Alignment);
         return c;
     }();
     return info;
@@ -96,7 +96,7 @@ const ClassInfo& TShape::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TShape", &TControl::StaticClass());
         c.Creatable<TShape>();
-        c.Field("Shape", &TShape::Shape, {"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle"});
+        c.Field("Shape", &TShape::Shape);
         c.Field("BrushColor", &TShape::BrushColor);
         c.Field("PenColor", &TShape::PenColor);
         return c;
@@ -108,9 +108,8 @@ const ClassInfo& TBevel::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TBevel", &TControl::StaticClass());
         c.Creatable<TBevel>();
-        c.Field("Shape", &TBevel::Shape,
-                {"bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine", "bsRightLine", "bsSpacer"});
-        c.Field("Style", &TBevel::Style, {"bsLowered", "bsRaised"});
+        c.Field("Shape", &TBevel::Shape);
+        c.Field("Style", &TBevel::Style);
         return c;
     }();
     return info;

@@ -10,9 +10,8 @@
 
 namespace znp {
 
-enum class TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
-inline const std::vector<std::string> kBevelNames{"bvNone", "bvLowered", "bvRaised", "bvSpace"};
-enum class TBorderStyle { bsNone, bsSingle };
+ZNP_ENUM(TPanelBevel, bvNone, bvLowered, bvRaised, bvSpace);
+ZNP_ENUM(TBorderStyle, bsNone, bsSingle);
 
 class TPanel : public TWinControl {
 public:
@@ -64,7 +63,7 @@ private:
     int columns_ = 1;
 };
 
-enum class TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
+ZNP_ENUM(TShapeType, stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle);
 
 class TShape : public TControl {
 public:
@@ -75,8 +74,8 @@ public:
     TColor PenColor = clBlack;
 };
 
-enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
-enum class TBevelStyle { bsLowered, bsRaised };
+ZNP_ENUM(TBevelShape, bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer);
+ZNP_ENUM(TBevelStyle, bsLowered, bsRaised);
 
 class TBevel : public TControl {
 public:

@@ -1,6 +1,7 @@
 #include "platform/FormReader.h"
 
 #include <cctype>
+#include <charconv>
 #include <map>
 #include <memory>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "platform/ClassInfo.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/PropText.h"
 #include "platform/Strings.h"
 #include "platform/SysUtils.h"
 
@@ -24,9 +26,7 @@ std::map<std::string, std::string, std::less<>>& Resources() {
 
 struct Value {
     enum Kind { Integer, Float, String, Ident, Set, List } kind = Integer;
-    long long integer = 0;
-    double number = 0;
-    std::string text;                // String, Ident
+    std::string text;                // String, Ident; Integer and Float as decimal text
     std::vector<std::string> items;  // Set (identifiers), List (texts)
 };
 
@@ -153,7 +153,11 @@ private:
                 size_t start = pos_;
                 while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) ++pos_;
                 if (start == pos_) Fail("character code expected");
-                result += static_cast<char>(std::stoi(std::string(text_.substr(start, pos_ - start))));
+                int code = -1;
+                const auto [end, ec] = std::from_chars(text_.data() + start, text_.data() + pos_, code);
+                if (ec != std::errc() || end != text_.data() + pos_ || code > 255)
+                    Fail("character code " + std::string(text_.substr(start, pos_ - start)) + " out of range");
+                result += static_cast<char>(code);
             } else {
                 Fail("text expected");
             }
@@ -191,23 +195,23 @@ private:
             while (!Peek(')')) v.items.push_back(ParseText());
             ++pos_;
         } else if (c == '-' || c == '+' || std::isdigit(static_cast<unsigned char>(c))) {
+            // The number's text is checked where it is applied, by the property's kind.
             size_t start = pos_++;
-            while (pos_ < text_.size() && (std::isdigit(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '.' ||
-                                          text_[pos_] == 'e' || text_[pos_] == 'E'))
+            while (pos_ < text_.size() && (std::isalnum(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '.' ||
+                                          ((text_[pos_] == '-' || text_[pos_] == '+') &&
+                                           (text_[pos_ - 1] == 'e' || text_[pos_ - 1] == 'E'))))
                 ++pos_;
-            std::string number(text_.substr(start, pos_ - start));
-            if (number.find_first_of(".eE") != std::string::npos) {
-                v.kind = Value::Float;
-                v.number = std::stod(number);
-            } else {
-                v.kind = Value::Integer;
-                v.integer = std::stoll(number);
-            }
+            v.text = std::string(text_.substr(start, pos_ - start));
+            if (v.text.size() == 1 && !std::isdigit(static_cast<unsigned char>(c))) Fail("number expected");
+            v.kind = v.text.find_first_of(".eE") != std::string::npos ? Value::Float : Value::Integer;
         } else if (c == '$') {
             size_t start = ++pos_;
             while (pos_ < text_.size() && std::isxdigit(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+            unsigned int bits = 0;
+            const auto [end, ec] = std::from_chars(text_.data() + start, text_.data() + pos_, bits, 16);
+            if (start == pos_ || ec != std::errc() || end != text_.data() + pos_) Fail("hexadecimal number out of range");
             v.kind = Value::Integer;
-            v.integer = std::stoll(std::string(text_.substr(start, pos_ - start)), nullptr, 16);
+            v.text = std::to_string(static_cast<int>(bits));
         } else {
             v.kind = Value::Ident;
             v.text = Ident();
@@ -273,6 +277,7 @@ private:
                 if (auto* parent = dynamic_cast<TWinControl*>(container)) control->SetParent(parent);
             if (container != &root_ || !dynamic_cast<TControl*>(instance)) container->ReadChild(instance);
         }
+        BindField(*instance, node.line);
         Begin(*instance);
         ApplyProperties(*instance, node);
         for (const auto& child : node.children) LoadChild(*child, instance);
@@ -282,7 +287,7 @@ private:
         for (const Property& p : node.props) {
             try {
                 Apply(instance, p);
-            } catch (const Exception& e) {
+            } catch (const std::exception& e) {
                 if (std::string(e.what()).rfind("Form file error", 0) == 0) throw;
                 Fail(p.line, node.name + "." + p.path + ": " + e.what());
             }
@@ -315,6 +320,7 @@ private:
                 if (v.kind != Value::Ident) Fail(p.line, "event handler name expected");
                 const MethodInfo* method = root_.ClassType().FindMethod(v.text);
                 if (!method) Fail(p.line, "method " + v.text + " not found in " + root_.ClassName());
+                if (!prop->SetMethod) Fail(p.line, "event " + prop->Name + " cannot be written");
                 prop->SetMethod(*target, method->Bind(root_));
                 return;
             }
@@ -324,33 +330,24 @@ private:
                 return;
             }
             case TypeKind::Enumeration:
-            case TypeKind::Boolean: {
-                if (v.kind == Value::Integer && prop->Kind == TypeKind::Enumeration) {
-                    prop->Set(*target, Variant(static_cast<int>(v.integer)));
-                    return;
-                }
-                int ordinal = v.kind == Value::Ident ? prop->ValueOrdinal(v.text) : -1;
-                if (ordinal < 0) Fail(p.line, "invalid property value " + v.text);
-                prop->Set(*target, prop->Kind == TypeKind::Boolean ? Variant(ordinal != 0) : Variant(ordinal));
+            case TypeKind::Boolean:
+                // Enumerations are stored by value name only.
+                if (v.kind != Value::Ident) Fail(p.line, "value name expected");
+                Put(*target, *prop, p.line, v.text, TOrdinalText::Names);
                 return;
-            }
             case TypeKind::Set: {
                 if (v.kind != Value::Set) Fail(p.line, "set expected");
-                int bits = 0;
-                for (const auto& name : v.items) {
-                    int ordinal = prop->ValueOrdinal(name);
-                    if (ordinal < 0) Fail(p.line, "invalid set element " + name);
-                    bits |= 1 << ordinal;
-                }
-                prop->Set(*target, Variant(bits));
+                std::string names;
+                for (const auto& name : v.items) names += (names.empty() ? "" : ",") + name;
+                Put(*target, *prop, p.line, "[" + names + "]", TOrdinalText::Names);
                 return;
             }
             case TypeKind::Integer: {
                 int color;
                 if (v.kind == Value::Integer)
-                    prop->Set(*target, Variant(static_cast<int>(v.integer)));
+                    Put(*target, *prop, p.line, v.text, TOrdinalText::Numbers);
                 else if (v.kind == Value::Ident && IdentToColor(v.text, color))
-                    prop->Set(*target, Variant(color));
+                    Put(*target, *prop, p.line, std::to_string(color), TOrdinalText::Numbers);
                 else
                     Fail(p.line, "integer expected");
                 return;
@@ -358,21 +355,29 @@ private:
             case TypeKind::Char:
             case TypeKind::String:
                 if (v.kind == Value::String)
-                    prop->Set(*target, Variant(v.text));
+                    Put(*target, *prop, p.line, v.text, TOrdinalText::Names);
                 else if (v.kind == Value::Integer && prop->Kind == TypeKind::Char)
-                    prop->Set(*target, Variant(static_cast<int>(v.integer)));
+                    Put(*target, *prop, p.line, v.text, TOrdinalText::Numbers);
                 else
                     Fail(p.line, "text expected");
                 return;
             case TypeKind::Float:
-                if (v.kind == Value::Float)
-                    prop->Set(*target, Variant(v.number));
-                else if (v.kind == Value::Integer)
-                    prop->Set(*target, Variant(static_cast<double>(v.integer)));
-                else
-                    Fail(p.line, "number expected");
+                if (v.kind != Value::Float && v.kind != Value::Integer) Fail(p.line, "number expected");
+                Put(*target, *prop, p.line, v.text, TOrdinalText::Numbers);
                 return;
         }
+    }
+
+    static void Put(TObject& target, const PropInfo& prop, int line, std::string_view text, TOrdinalText style) {
+        if (!SetPropFromText(target, prop, text, style)) Fail(line, "property " + prop.Name + " cannot be written");
+    }
+
+    // A published component field of the form's class takes the component of its name.
+    void BindField(TComponent& instance, int line) {
+        const FieldInfo* field = root_.ClassType().FindField(instance.Name());
+        if (field && !field->Bind(root_, &instance))
+            Fail(line, "component " + instance.Name() + " is a " + instance.ClassName() + ", field " + field->Name +
+                           " of " + root_.ClassName() + " needs a " + field->ClassName);
     }
 
     TComponent& root_;
@@ -387,6 +392,12 @@ void RegisterFormResource(const std::string& className, std::string text) { Reso
 const std::string* FindFormResource(std::string_view className) {
     auto it = Resources().find(LowerCase(className));
     return it == Resources().end() ? nullptr : &it->second;
+}
+
+std::vector<std::string> RegisteredFormClasses() {
+    std::vector<std::string> names;
+    for (const auto& [name, text] : Resources()) names.push_back(name);
+    return names;
 }
 
 void ReadForm(TComponent& root, std::string_view text) {

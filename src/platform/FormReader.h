@@ -27,6 +27,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A form level's stored form is the file "<Unit>.form" beside its unit; the build compiles it
 // into the library (cmake/EmbedForm.cmake) as znp::storedforms::<Unit>(). The unit declares it
@@ -43,6 +44,8 @@ class TComponent;
 // Registers the form file of a class (its text in the UI code page).
 void RegisterFormResource(const std::string& className, std::string text);
 const std::string* FindFormResource(std::string_view className);
+// The classes that have a registered form file (names in lower case).
+std::vector<std::string> RegisteredFormClasses();
 
 // Reads Text into Root (a form or any component that is the root of a form file).
 void ReadForm(TComponent& root, std::string_view text);

@@ -13,10 +13,9 @@ const ClassInfo& TCustomForm::StaticClass() {
         ClassInfo c("TCustomForm", &TWinControl::StaticClass());
         c.Prop("Caption", &TControl::Caption, &TControl::SetCaption);
         c.Field("KeyPreview", &TCustomForm::KeyPreview);
-        c.Field("WindowState", &TCustomForm::WindowState, {"wsNormal", "wsMinimized", "wsMaximized"});
-        c.Field("Position", &TCustomForm::Position,
-                {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter"});
-        c.SetField("BorderIcons", &TCustomForm::BorderIcons, {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"});
+        c.Field("WindowState", &TCustomForm::WindowState);
+        c.Field("Position", &TCustomForm::Position);
+        c.SetField("BorderIcons", &TCustomForm::BorderIcons, kBorderIconNames);
         c.Field("ModalResult", &TCustomForm::ModalResult);
         c.Event("OnCreate", &TCustomForm::OnCreate);
         c.Event("OnDestroy", &TCustomForm::OnDestroy);

@@ -8,10 +8,12 @@
 
 namespace znp {
 
-enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
-enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter };
+ZNP_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized);
+ZNP_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter);
 using TBorderIcons = std::uint8_t;
 constexpr TBorderIcons biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8;
+// The element names of the set, bit i first.
+inline const std::vector<std::string> kBorderIconNames{"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
 
 class TCustomForm : public TWinControl {
 public:

@@ -10,7 +10,7 @@ const ClassInfo& TFont::StaticClass() {
         c.Prop("Size", &TFont::Size, &TFont::SetSize);
         c.Prop("Charset", &TFont::Charset, &TFont::SetCharset);
         c.Prop("Color", &TFont::Color, &TFont::SetColor);
-        c.SetProp("Style", &TFont::Style, &TFont::SetStyle, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
+        c.SetProp("Style", &TFont::Style, &TFont::SetStyle, kFontStyleNames);
         return c;
     }();
     return info;

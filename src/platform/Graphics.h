@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/Component.h"
 
@@ -23,6 +24,8 @@ constexpr TColor clBlack = 0x000000, clWhite = 0xFFFFFF, clRed = 0x0000FF, clBlu
 
 using TFontStyles = std::uint8_t;
 constexpr TFontStyles fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8;
+// The element names of the set, bit i first.
+inline const std::vector<std::string> kFontStyleNames{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 
 // A font. Every change of its look is told to the change handler, through which the control
 // that owns the font follows it (ParentFont, views).

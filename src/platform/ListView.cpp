@@ -146,8 +146,8 @@ const ClassInfo& TListView::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TListView", &TWinControl::StaticClass());
         c.Creatable<TListView>();
-        c.Field("ViewStyle", &TListView::ViewStyle, {"vsIcon", "vsSmallIcon", "vsList", "vsReport"});
-        c.Prop("SortType", &TListView::SortType, &TListView::SetSortType, {"stNone", "stData", "stText", "stBoth"});
+        c.Field("ViewStyle", &TListView::ViewStyle);
+        c.Prop("SortType", &TListView::SortType, &TListView::SetSortType);
         c.Reference("LargeImages", &TListView::LargeImages);
         c.Reference("SmallImages", &TListView::SmallImages);
         c.Reference("StateImages", &TListView::StateImages);

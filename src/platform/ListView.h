@@ -79,8 +79,8 @@ private:
     int size_ = 0;
 };
 
-enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
-enum class TSortType { stNone, stData, stText, stBoth };
+ZNP_ENUM(TViewStyle, vsIcon, vsSmallIcon, vsList, vsReport);
+ZNP_ENUM(TSortType, stNone, stData, stText, stBoth);
 enum class TItemChange { ctText, ctImage, ctState };
 
 using TLVCompareEvent = TEvent<TObject*, TListItem*, TListItem*, int, int&>;

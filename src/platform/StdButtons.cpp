@@ -53,10 +53,10 @@ const ClassInfo& TCheckBox::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TCheckBox", &TButtonControl::StaticClass());
         c.Creatable<TCheckBox>();
-        c.Prop("State", &TCheckBox::State, &TCheckBox::SetState, {"cbUnchecked", "cbChecked", "cbGrayed"});
+        c.Prop("State", &TCheckBox::State, &TCheckBox::SetState);
         c.Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked);
         c.Field("AllowGrayed", &TCheckBox::AllowGrayed);
-        c.Field("Alignment", &TCheckBox::Alignment, {"taLeftJustify", "taRightJustify"});
+        c.Field("Alignment", &TCheckBox::Alignment);
         return c;
     }();
     return info;
@@ -96,7 +96,7 @@ const ClassInfo& TRadioButton::StaticClass() {
         ClassInfo c("TRadioButton", &TButtonControl::StaticClass());
         c.Creatable<TRadioButton>();
         c.Prop("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked);
-        c.Field("Alignment", &TRadioButton::Alignment, {"taLeftJustify", "taRightJustify"});
+        c.Field("Alignment", &TRadioButton::Alignment);
         return c;
     }();
     return info;

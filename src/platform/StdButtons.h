@@ -7,8 +7,8 @@
 
 namespace znp {
 
-enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
-enum class TLeftRight { taLeftJustify, taRightJustify };
+ZNP_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed);
+ZNP_ENUM(TLeftRight, taLeftJustify, taRightJustify);
 
 // The base of the button controls: clicks can be held back while the control sets its own state.
 class TButtonControl : public TWinControl {

@@ -56,8 +56,8 @@ const ClassInfo& TLabel::StaticClass() {
         c.Reference("FocusControl", &TLabel::FocusControl);
         c.Prop("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize);
         c.Field("Transparent", &TLabel::Transparent);
-        c.Field("Layout", &TLabel::Layout, {"tlTop", "tlCenter", "tlBottom"});
-        c.Field("Alignment", &TLabel::Alignment, kAlignmentNames);
+        c.Field("Layout", &TLabel::Layout);
+        c.Field("Alignment", &TLabel::Alignment);
         c.Field("WordWrap", &TLabel::WordWrap);
         c.Field("ShowAccelChar", &TLabel::ShowAccelChar);
         return c;
@@ -106,7 +106,7 @@ const ClassInfo& TCustomEdit::StaticClass() {
         c.Field("ReadOnly", &TCustomEdit::ReadOnly);
         c.Field("AutoSelect", &TCustomEdit::AutoSelect);
         c.Field("PasswordChar", &TCustomEdit::PasswordChar);
-        c.Prop("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase, {"ecNormal", "ecUpperCase", "ecLowerCase"});
+        c.Prop("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase);
         c.Event("OnChange", &TCustomEdit::OnChange);
         return c;
     }();
@@ -242,8 +242,8 @@ const ClassInfo& TMemo::StaticClass() {
         c.Field("WantReturns", &TMemo::WantReturns);
         c.Field("WantTabs", &TMemo::WantTabs);
         c.Field("WordWrap", &TMemo::WordWrap);
-        c.Field("ScrollBars", &TMemo::ScrollBars, {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
-        c.Field("Alignment", &TMemo::Alignment, kAlignmentNames);
+        c.Field("ScrollBars", &TMemo::ScrollBars);
+        c.Field("Alignment", &TMemo::Alignment);
         return c;
     }();
     return info;

@@ -11,11 +11,10 @@
 
 namespace znp {
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-inline const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
-enum class TTextLayout { tlTop, tlCenter, tlBottom };
-enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+ZNP_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter);
+ZNP_ENUM(TTextLayout, tlTop, tlCenter, tlBottom);
+ZNP_ENUM(TEditCharCase, ecNormal, ecUpperCase, ecLowerCase);
+ZNP_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth);
 
 // Byte-text helpers that keep double-byte characters of the UI code page whole.
 namespace textedit {

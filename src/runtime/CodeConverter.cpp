@@ -11,7 +11,7 @@ const ClassInfo& TCodeConverter::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TCodeConverter", &TComponent::StaticClass());
         c.Creatable<TCodeConverter>();
-        c.Field("DesignType", &TCodeConverter::DesignType, kDesignTypeNames);
+        c.Field("DesignType", &TCodeConverter::DesignType);
         return c;
     }();
     return info;

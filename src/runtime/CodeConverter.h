@@ -28,8 +28,7 @@ namespace znp {
 class TCustomForm;
 class TTranslator;
 
-enum class TDesignType { dtClient, dtServer };
-inline const std::vector<std::string> kDesignTypeNames{"dtClient", "dtServer"};
+ZNP_ENUM(TDesignType, dtClient, dtServer);
 
 // A component that holds texts the form loop cannot reach by its published properties (the
 // selection panel's inner lists, ...). ConvertForm hands it the GB -> Big5 conversion when the

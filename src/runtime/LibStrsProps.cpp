@@ -1,8 +1,7 @@
 // Published properties reached by name, and the simulated mouse click.
-#include <cstdlib>
-
 #include "platform/Application.h"
 #include "platform/Controls.h"
+#include "platform/PropText.h"
 #include "runtime/LibStrs.h"
 
 namespace znp {
@@ -19,68 +18,17 @@ bool IsOrdinal(TypeKind kind) {
            kind == TypeKind::Set || kind == TypeKind::Boolean;
 }
 
-std::string SetText(const PropInfo& prop, int bits) {
-    std::string text = "[";
-    for (size_t i = 0; i < prop.ValueNames.size(); ++i)
-        if (bits & (1 << i)) text += (text.size() > 1 ? "," : "") + prop.ValueNames[i];
-    return text + "]";
-}
-
-int SetBits(const PropInfo& prop, const std::string& text) {
-    std::string inner = text;
-    if (!inner.empty() && inner.front() == '[') inner.erase(0, 1);
-    if (!inner.empty() && inner.back() == ']') inner.pop_back();
-    int bits = 0;
-    const int count = CountTokens(inner, ",");
-    for (int i = 1; i <= count; ++i) {
-        std::string element = GetToken(inner, ",", i);
-        element.erase(0, element.find_first_not_of(' '));
-        element.erase(element.find_last_not_of(' ') + 1);
-        if (element.empty()) continue;
-        int ordinal = prop.ValueOrdinal(element);
-        if (ordinal < 0) throw EConvertError("Invalid property element: " + element);
-        bits |= 1 << ordinal;
-    }
-    return bits;
-}
-
 }  // namespace
 
 bool HasPropByName(const TComponent* component, const std::string& name) { return Find(component, name) != nullptr; }
 
 std::string GetStrPropByName(const TComponent* component, const std::string& name) {
     const PropInfo* prop = Find(component, name);
-    if (!prop || !prop->Get) return "";
-    const Variant value = prop->Get(*component);
-    switch (prop->Kind) {
-        case TypeKind::Enumeration: return prop->ValueName(value.AsInteger());
-        case TypeKind::Boolean: return prop->ValueName(value.AsBoolean() ? 1 : 0);
-        case TypeKind::Set: return SetText(*prop, value.AsInteger());
-        case TypeKind::Char: return std::string(1, static_cast<char>(value.AsInteger()));
-        default: return VarToStr(value);
-    }
+    return prop ? PropValueToText(*component, *prop, TOrdinalText::Names) : std::string();
 }
 
 void SetStrPropByName(TComponent* component, const std::string& name, const std::string& value) {
-    const PropInfo* prop = Find(component, name);
-    if (!prop || !prop->Set) return;
-    switch (prop->Kind) {
-        case TypeKind::Enumeration:
-        case TypeKind::Boolean: {
-            int ordinal = prop->ValueOrdinal(value);
-            if (ordinal < 0) throw EConvertError("Invalid property value: " + value);
-            prop->Set(*component, prop->Kind == TypeKind::Boolean ? Variant(ordinal != 0) : Variant(ordinal));
-            return;
-        }
-        case TypeKind::Set: prop->Set(*component, Variant(SetBits(*prop, value))); return;
-        case TypeKind::Char: prop->Set(*component, Variant(value)); return;
-        case TypeKind::Integer: {
-            Variant number(value);
-            prop->Set(*component, Variant(number.AsInteger()));
-            return;
-        }
-        default: prop->Set(*component, Variant(value)); return;
-    }
+    if (const PropInfo* prop = Find(component, name)) SetPropFromText(*component, *prop, value, TOrdinalText::Names);
 }
 
 long GetOrdPropByName(const TComponent* component, const std::string& name) {
@@ -93,9 +41,8 @@ long GetOrdPropByName(const TComponent* component, const std::string& name) {
 void SetOrdPropByName(TComponent* component, const std::string& name, long value) {
     const PropInfo* prop = Find(component, name);
     if (!prop || !prop->Set || !IsOrdinal(prop->Kind)) return;
-    if (prop->Kind == TypeKind::Enumeration && (value < 0 || value >= static_cast<long>(prop->ValueNames.size())))
-        throw EConvertError("Invalid property value: " + std::to_string(value));
-    prop->Set(*component, prop->Kind == TypeKind::Boolean ? Variant(value != 0) : Variant(static_cast<int>(value)));
+    // The property's own setter refuses a value its enumeration or set does not name.
+    prop->Set(*component, prop->Kind == TypeKind::Boolean ? Variant(value != 0) : Variant(static_cast<std::int64_t>(value)));
 }
 
 std::any GetMethodPropByName(const TComponent* component, const std::string& name) {

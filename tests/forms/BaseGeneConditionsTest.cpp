@@ -74,7 +74,7 @@ const ClassInfo& TfrmCondGene::StaticClass() {
 }
 
 // A component with a published property of every scalar kind.
-enum class TProbeKind { pk_One, pk_Two };
+ZNP_ENUM(TProbeKind, pk_One, pk_Two);
 
 class TKindsProbe : public TComponent {
 public:
@@ -97,7 +97,7 @@ const ClassInfo& TKindsProbe::StaticClass() {
         c.Field("Letter", &TKindsProbe::Letter);
         c.Field("Ratio", &TKindsProbe::Ratio);
         c.SetField("Flags", &TKindsProbe::Flags, {"fa", "fb", "fc"});
-        c.Field("Kind", &TKindsProbe::Kind, {"pk_One", "pk_Two"});
+        c.Field("Kind", &TKindsProbe::Kind);
         c.Field("Flag", &TKindsProbe::Flag);
         c.Field("Note", &TKindsProbe::Note);
         return c;

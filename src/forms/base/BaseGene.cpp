@@ -32,52 +32,11 @@ constexpr const char* kLibraryExtension = ".so";
 constexpr const char* kHarnessUser = "796";
 constexpr const char* kHarnessCompany = "ZNTEST";
 
-template <class T>
-T* Find(TComponent& root, const char* name) {
-    return dynamic_cast<T*>(root.FindComponent(name));
-}
-
 }  // namespace
 
 TfrmBaseGene::TfrmBaseGene(TComponent* owner) : TZNForm(owner) {}
 
 TfrmBaseGene::~TfrmBaseGene() = default;
-
-void TfrmBaseGene::Loaded() {
-    TZNForm::Loaded();
-    // The stored form's components are reached through fields of the same names.
-    pnlCondition = Find<TPanel>(*this, "pnlCondition");
-    lblCondition = Find<TLabel>(*this, "lblCondition");
-    ToolBar1 = Find<TToolBar>(*this, "ToolBar1");
-    btnInsert = Find<TToolButton>(*this, "btnInsert");
-    btnOpen = Find<TToolButton>(*this, "btnOpen");
-    btnDelete = Find<TToolButton>(*this, "btnDelete");
-    ToolButton1 = Find<TToolButton>(*this, "ToolButton1");
-    lstCondition = Find<TListView>(*this, "lstCondition");
-    Splitter1 = Find<TSplitter>(*this, "Splitter1");
-    pgOption = Find<TExtPageControl>(*this, "pgOption");
-    tsOption1 = Find<TTabSheet>(*this, "tsOption1");
-    tsOption2 = Find<TTabSheet>(*this, "tsOption2");
-    lblToday = Find<TDBLabel>(*this, "lblToday");
-    edPrintDate = Find<TMaskEdit>(*this, "edPrintDate");
-    btnPrintDate = Find<TF2Button>(*this, "btnPrintDate");
-    Panel1 = Find<TPanel>(*this, "Panel1");
-    btnOk = Find<TBitBtn>(*this, "btnOk");
-    btnCancel = Find<TBitBtn>(*this, "btnCancel");
-    muOperation = Find<TPopupMenu>(*this, "muOperation");
-    N2 = Find<TMenuItem>(*this, "N2");
-    N3 = Find<TMenuItem>(*this, "N3");
-    mnList = Find<TPopupMenu>(*this, "mnList");
-    N7 = Find<TMenuItem>(*this, "N7");
-    N8 = Find<TMenuItem>(*this, "N8");
-    N9 = Find<TMenuItem>(*this, "N9");
-    N10 = Find<TMenuItem>(*this, "N10");
-    ImageList1 = Find<TImageList>(*this, "ImageList1");
-    ImageList2 = Find<TImageList>(*this, "ImageList2");
-    MainMidas = Find<TSocketConnection>(*this, "MainMidas");
-    ObjBroker = Find<TSimpleObjectBroker>(*this, "ObjBroker");
-    ClientDataSet1 = Find<TwwClientDataSet>(*this, "ClientDataSet1");
-}
 
 namespace {
 

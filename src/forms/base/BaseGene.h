@@ -317,7 +317,6 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
-    void Loaded() override;
     void FocusChanged(TWinControl* previous, TWinControl* control) override;
     // The program master lookup: title, logging flag, English name.
     void LookupTitle();

@@ -5,12 +5,10 @@
 // that names nothing still has its line and every later key keeps its own line. Dates are stored
 // as date texts yyyymmdd, independent of the date layout of the machine that saved them; a date
 // field with a date-environment entry stores the date moved by the entry's rule.
-#include <cmath>
-#include <limits>
-
 #include "forms/base/BaseGene.h"
 #include "controls/SelectPnl.h"
 #include "platform/ComboBox.h"
+#include "platform/PropText.h"
 #include "runtime/LibStrs.h"
 #include "platform/SysUtils.h"
 
@@ -46,20 +44,8 @@ void SetComboItemIndex(TComponent* component, int index) {
 
 // The line as a whole decimal integer (blanks around it allowed); anything else stops a restore.
 int LineToInt(const std::string& line) {
-    const std::string t = Trim(line);
-    size_t i = (!t.empty() && (t[0] == '-' || t[0] == '+')) ? 1 : 0;
-    bool digits = i < t.size();
-    for (size_t j = i; j < t.size(); ++j) digits = digits && t[j] >= '0' && t[j] <= '9';
-    if (!digits || t.size() > 11) throw EConvertError("'" + line + "' is not a valid integer value");
-    const long long value = std::stoll(t);
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        throw EConvertError("'" + line + "' is not a valid integer value");
-    return static_cast<int>(value);
-}
-
-double LineToFloat(const std::string& line) {
-    const double value = StrToFloatDef(line, std::numeric_limits<double>::quiet_NaN());
-    if (std::isnan(value)) throw EConvertError("'" + line + "' is not a valid floating point value");
+    int value = 0;
+    if (!TextToInt(line, value)) throw EConvertError("'" + line + "' is not a valid integer value");
     return value;
 }
 
@@ -125,15 +111,9 @@ bool TfrmBaseGene::SchemeLine(const std::string& key, std::string& line) {
         return true;
     }
     if (!prop->Get) return true;
-    switch (prop->Kind) {
-        case TypeKind::Integer:
-        case TypeKind::Char:
-        case TypeKind::Set: line = std::to_string(prop->Get(*component).AsInteger()); return true;
-        case TypeKind::Enumeration: line = prop->ValueName(prop->Get(*component).AsInteger()); return true;
-        case TypeKind::Boolean: line = prop->ValueName(prop->Get(*component).AsBoolean() ? 1 : 0); return true;
-        case TypeKind::Float: line = VarToStr(prop->Get(*component)); return true;
-        case TypeKind::String: break;
-        default: return true;
+    if (prop->Kind != TypeKind::String) {
+        line = PropValueToText(*component, *prop, TOrdinalText::Numbers);
+        return true;
     }
     if (!IsDateField(component->Name())) {
         line = VarToStr(prop->Get(*component));
@@ -231,21 +211,7 @@ bool TfrmBaseGene::RestoreScheme(const std::string& keys, const std::string& val
 // False for properties a scheme does not restore (objects, events, read-only ones).
 bool TfrmBaseGene::RestoreProperty(TComponent* component, const PropInfo& prop, const std::string& line) {
     if (!prop.Set) return false;
-    switch (prop.Kind) {
-        case TypeKind::Integer:
-        case TypeKind::Char:
-        case TypeKind::Set: prop.Set(*component, Variant(LineToInt(line))); return true;
-        case TypeKind::Enumeration:
-        case TypeKind::Boolean: {
-            const int ordinal = prop.ValueOrdinal(line);
-            if (ordinal < 0) throw EConvertError("Invalid property value: " + line);
-            prop.Set(*component, prop.Kind == TypeKind::Boolean ? Variant(ordinal != 0) : Variant(ordinal));
-            return true;
-        }
-        case TypeKind::Float: prop.Set(*component, Variant(LineToFloat(line))); return true;
-        case TypeKind::String: break;
-        default: return false;
-    }
+    if (prop.Kind != TypeKind::String) return SetPropFromText(*component, prop, line, TOrdinalText::Numbers);
     if (!IsDateField(component->Name())) {
         prop.Set(*component, Variant(line));
         return true;

@@ -140,7 +140,6 @@ public:
     void btnNotifyClick(TObject* sender);
 
 protected:
-    void Loaded() override;
     // The comma-joined list of the non-empty items.
     static std::string JoinRequired(const std::vector<std::string>& items);
     // The start moment of generation mode 2 (environment element 11); raises when it cannot be

@@ -21,19 +21,36 @@ KV_STORED_FORM(BaseOpt)
 
 namespace znp {
 
-namespace {
-
-template <class T>
-void Bind(TComponent& root, T*& field, const char* name) {
-    field = dynamic_cast<T*>(root.FindComponent(name));
-}
-
-}  // namespace
-
 const ClassInfo& TfrmBaseOpt::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TfrmBaseOpt", &TfrmBaseGene::StaticClass());
         c.Creatable<TfrmBaseOpt>();
+        // The stored form's components, reached through fields of the same names.
+        c.ComponentField("grpGenTime", &TfrmBaseOpt::grpGenTime);
+        c.ComponentField("rdoRealTime", &TfrmBaseOpt::rdoRealTime);
+        c.ComponentField("rdoQueue", &TfrmBaseOpt::rdoQueue);
+        c.ComponentField("rdoExceptTime", &TfrmBaseOpt::rdoExceptTime);
+        c.ComponentField("pnlTime", &TfrmBaseOpt::pnlTime);
+        c.ComponentField("edDate", &TfrmBaseOpt::edDate);
+        c.ComponentField("btnDate", &TfrmBaseOpt::btnDate);
+        c.ComponentField("edHour", &TfrmBaseOpt::edHour);
+        c.ComponentField("edMin", &TfrmBaseOpt::edMin);
+        c.ComponentField("edSec", &TfrmBaseOpt::edSec);
+        c.ComponentField("chkNotify", &TfrmBaseOpt::chkNotify);
+        c.ComponentField("btnNotify", &TfrmBaseOpt::btnNotify);
+        c.ComponentField("grpAlarm", &TfrmBaseOpt::grpAlarm);
+        c.ComponentField("btnSpd", &TfrmBaseOpt::btnSpd);
+        c.ComponentField("pmOKExit", &TfrmBaseOpt::pmOKExit);
+        c.ComponentField("miOKExit", &TfrmBaseOpt::miOKExit);
+        c.ComponentField("miOKNoExit", &TfrmBaseOpt::miOKNoExit);
+        c.ComponentField("btnOK01", &TfrmBaseOpt::btnOK01);
+        c.ComponentField("btnOK02", &TfrmBaseOpt::btnOK02);
+        c.ComponentField("btnPeriod", &TfrmBaseOpt::btnPeriod);
+        c.ComponentField("tsPeriodOption", &TfrmBaseOpt::tsPeriodOption);
+        c.ComponentField("sePeriodHour", &TfrmBaseOpt::sePeriodHour);
+        c.ComponentField("sePeriodMin", &TfrmBaseOpt::sePeriodMin);
+        c.ComponentField("meStartDate", &TfrmBaseOpt::meStartDate);
+        c.ComponentField("meEndDate", &TfrmBaseOpt::meEndDate);
         c.Method("FormCreate", &TfrmBaseOpt::FormCreate);
         c.Method("FormShow", &TfrmBaseOpt::FormShow);
         c.Method("rdoQueueClick", &TfrmBaseOpt::rdoQueueClick);
@@ -49,35 +66,6 @@ const ClassInfo& TfrmBaseOpt::StaticClass() {
         return c;
     }();
     return info;
-}
-
-void TfrmBaseOpt::Loaded() {
-    TfrmBaseGene::Loaded();
-    Bind(*this, grpGenTime, "grpGenTime");
-    Bind(*this, rdoRealTime, "rdoRealTime");
-    Bind(*this, rdoQueue, "rdoQueue");
-    Bind(*this, rdoExceptTime, "rdoExceptTime");
-    Bind(*this, pnlTime, "pnlTime");
-    Bind(*this, edDate, "edDate");
-    Bind(*this, btnDate, "btnDate");
-    Bind(*this, edHour, "edHour");
-    Bind(*this, edMin, "edMin");
-    Bind(*this, edSec, "edSec");
-    Bind(*this, chkNotify, "chkNotify");
-    Bind(*this, btnNotify, "btnNotify");
-    Bind(*this, grpAlarm, "grpAlarm");
-    Bind(*this, btnSpd, "btnSpd");
-    Bind(*this, pmOKExit, "pmOKExit");
-    Bind(*this, miOKExit, "miOKExit");
-    Bind(*this, miOKNoExit, "miOKNoExit");
-    Bind(*this, btnOK01, "btnOK01");
-    Bind(*this, btnOK02, "btnOK02");
-    Bind(*this, btnPeriod, "btnPeriod");
-    Bind(*this, tsPeriodOption, "tsPeriodOption");
-    Bind(*this, sePeriodHour, "sePeriodHour");
-    Bind(*this, sePeriodMin, "sePeriodMin");
-    Bind(*this, meStartDate, "meStartDate");
-    Bind(*this, meEndDate, "meEndDate");
 }
 
 void RegisterBaseOptClasses() {

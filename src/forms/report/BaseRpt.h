@@ -126,7 +126,6 @@ public:
     void btnWebDesignClick(TObject* sender);
 
 protected:
-    void Loaded() override;
     // The footer ("1") or sign-off ("2") text set: the typed-number check on leaving its number.
     void TypedTextSet(const std::string& kind, TEdit* number, TEdit* const (&lines)[3], const char* messageNumber);
     // Fills the three lines of a text set from Row, starting at element First.

@@ -16,19 +16,42 @@ KV_STORED_FORM(BaseRpt)
 
 namespace znp {
 
-namespace {
-
-template <class T>
-void Bind(TComponent& root, T*& field, const char* name) {
-    field = dynamic_cast<T*>(root.FindComponent(name));
-}
-
-}  // namespace
-
 const ClassInfo& TfrmBaseRpt::StaticClass() {
     static const ClassInfo info = [] {
         ClassInfo c("TfrmBaseRpt", &TfrmBaseOpt::StaticClass());
         c.Creatable<TfrmBaseRpt>();
+        // The stored form's components, reached through fields of the same names.
+        c.ComponentField("lblDateType", &TfrmBaseRpt::lblDateType);
+        c.ComponentField("cboDateType", &TfrmBaseRpt::cboDateType);
+        c.ComponentField("grpGenType", &TfrmBaseRpt::grpGenType);
+        c.ComponentField("chkView", &TfrmBaseRpt::chkView);
+        c.ComponentField("chkHTML", &TfrmBaseRpt::chkHTML);
+        c.ComponentField("chkDirectPrint", &TfrmBaseRpt::chkDirectPrint);
+        c.ComponentField("grpNote", &TfrmBaseRpt::grpNote);
+        c.ComponentField("lblNoteID", &TfrmBaseRpt::lblNoteID);
+        c.ComponentField("edNoteID", &TfrmBaseRpt::edNoteID);
+        c.ComponentField("btnNote", &TfrmBaseRpt::btnNote);
+        c.ComponentField("lblNote1", &TfrmBaseRpt::lblNote1);
+        c.ComponentField("lblNote2", &TfrmBaseRpt::lblNote2);
+        c.ComponentField("lblNote3", &TfrmBaseRpt::lblNote3);
+        c.ComponentField("edNote1", &TfrmBaseRpt::edNote1);
+        c.ComponentField("edNote2", &TfrmBaseRpt::edNote2);
+        c.ComponentField("edNote3", &TfrmBaseRpt::edNote3);
+        c.ComponentField("chkNoteEPPrint", &TfrmBaseRpt::chkNoteEPPrint);
+        c.ComponentField("grpSignIn", &TfrmBaseRpt::grpSignIn);
+        c.ComponentField("lblSignInID", &TfrmBaseRpt::lblSignInID);
+        c.ComponentField("edSignInID", &TfrmBaseRpt::edSignInID);
+        c.ComponentField("btnSignIn", &TfrmBaseRpt::btnSignIn);
+        c.ComponentField("lblSignIn1", &TfrmBaseRpt::lblSignIn1);
+        c.ComponentField("lblSignIn2", &TfrmBaseRpt::lblSignIn2);
+        c.ComponentField("lblSignIn3", &TfrmBaseRpt::lblSignIn3);
+        c.ComponentField("edSignIn1", &TfrmBaseRpt::edSignIn1);
+        c.ComponentField("edSignIn2", &TfrmBaseRpt::edSignIn2);
+        c.ComponentField("edSignIn3", &TfrmBaseRpt::edSignIn3);
+        c.ComponentField("chkSignInEPPrint", &TfrmBaseRpt::chkSignInEPPrint);
+        c.ComponentField("btnQuery", &TfrmBaseRpt::btnQuery);
+        c.ComponentField("btnDesign", &TfrmBaseRpt::btnDesign);
+        c.ComponentField("btnWebDesign", &TfrmBaseRpt::btnWebDesign);
         c.Method("FormCreate", &TfrmBaseRpt::FormCreate);
         c.Method("FormShow", &TfrmBaseRpt::FormShow);
         c.Method("chkViewClick", &TfrmBaseRpt::chkViewClick);
@@ -42,41 +65,6 @@ const ClassInfo& TfrmBaseRpt::StaticClass() {
         return c;
     }();
     return info;
-}
-
-void TfrmBaseRpt::Loaded() {
-    TfrmBaseOpt::Loaded();
-    Bind(*this, lblDateType, "lblDateType");
-    Bind(*this, cboDateType, "cboDateType");
-    Bind(*this, grpGenType, "grpGenType");
-    Bind(*this, chkView, "chkView");
-    Bind(*this, chkHTML, "chkHTML");
-    Bind(*this, chkDirectPrint, "chkDirectPrint");
-    Bind(*this, grpNote, "grpNote");
-    Bind(*this, lblNoteID, "lblNoteID");
-    Bind(*this, edNoteID, "edNoteID");
-    Bind(*this, btnNote, "btnNote");
-    Bind(*this, lblNote1, "lblNote1");
-    Bind(*this, lblNote2, "lblNote2");
-    Bind(*this, lblNote3, "lblNote3");
-    Bind(*this, edNote1, "edNote1");
-    Bind(*this, edNote2, "edNote2");
-    Bind(*this, edNote3, "edNote3");
-    Bind(*this, chkNoteEPPrint, "chkNoteEPPrint");
-    Bind(*this, grpSignIn, "grpSignIn");
-    Bind(*this, lblSignInID, "lblSignInID");
-    Bind(*this, edSignInID, "edSignInID");
-    Bind(*this, btnSignIn, "btnSignIn");
-    Bind(*this, lblSignIn1, "lblSignIn1");
-    Bind(*this, lblSignIn2, "lblSignIn2");
-    Bind(*this, lblSignIn3, "lblSignIn3");
-    Bind(*this, edSignIn1, "edSignIn1");
-    Bind(*this, edSignIn2, "edSignIn2");
-    Bind(*this, edSignIn3, "edSignIn3");
-    Bind(*this, chkSignInEPPrint, "chkSignInEPPrint");
-    Bind(*this, btnQuery, "btnQuery");
-    Bind(*this, btnDesign, "btnDesign");
-    Bind(*this, btnWebDesign, "btnWebDesign");
 }
 
 void RegisterBaseRptClasses() {
