@@ -18,10 +18,11 @@ std::string_view ${NAME}() {
 }
 }  // namespace znp::storedforms
 ")
-# Rewrite only on change, so an unchanged form does not rebuild its unit.
+# An unchanged text is only touched, so the build sees the output as current.
 if(EXISTS "${OUTPUT}")
   file(READ "${OUTPUT}" old)
   if(old STREQUAL content)
+    file(TOUCH_NOCREATE "${OUTPUT}")
     return()
   endif()
 endif()

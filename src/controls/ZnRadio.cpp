@@ -11,8 +11,7 @@ const ClassInfo& TZnRadioButton::StaticClass() {
         ClassInfo c("TZnRadioButton", &TButtonControl::StaticClass());
         c.Creatable<TZnRadioButton>();
         c.Prop("Checked", &TZnRadioButton::Checked, &TZnRadioButton::SetChecked);
-        c.Prop("Alignment", &TZnRadioButton::Alignment, &TZnRadioButton::SetAlignment,
-               {"taLeftJustify", "taRightJustify"});
+        c.Prop("Alignment", &TZnRadioButton::Alignment, &TZnRadioButton::SetAlignment);
         c.Prop("Caption", &TZnRadioButton::Caption, &TZnRadioButton::SetCaption);
         return c;
     }();

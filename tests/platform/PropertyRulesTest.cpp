@@ -218,7 +218,7 @@ end)");
     auto* edit = dynamic_cast<TEdit*>(form.FindComponent("e"));
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->Align, TAlign::alClient);
-    EXPECT_EQ(edit->Font()->Style, fsBold);
+    EXPECT_EQ(edit->Font()->Style(), fsBold);
 }
 
 // A form level whose components are reached through published fields.
