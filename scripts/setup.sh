@@ -29,6 +29,9 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   locale-gen >/dev/null
 fi
 
+# KV_SETUP_ONLY=1: the packages only (for scripts that configure builds of their own).
+[ -n "${KV_SETUP_ONLY:-}" ] && exit 0
+
 build_dir=${KV_BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=${KV_BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"

@@ -2,10 +2,11 @@
 
 #include <strings.h>
 
-#include <fstream>
+#include <sstream>
 
 #include "HostObjects.h"
 #include "Kvtr42C/Variant.h"
+#include "platform/SafeFile.h"
 #include "platform/SysUtils.h"
 
 namespace znp::host {
@@ -37,8 +38,9 @@ std::vector<std::string> SplitRow(const std::string& text) {
 
 bool DataFile::Load(const std::string& path) {
     sections_.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    std::string content;
+    if (ReadFileContents(path, content, kSettingsFileLimit) != FileReadStatus::Ok) return false;
+    std::istringstream in(content);
     std::string line;
     bool first = true;
     Entries* current = nullptr;

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <sstream>
+
+#include "platform/SafeFile.h"
 
 namespace znp {
 
@@ -221,10 +222,7 @@ std::string TBitmap::SaveToBytes() const {
 }
 
 void TBitmap::LoadFromFile(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) throw Exception("Cannot open file \"" + fileName + "\"");
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    LoadFromBytes(bytes);
+    LoadFromBytes(LoadFileContents(fileName, kPictureFileLimit));
 }
 
 void TBitmap::SaveToFile(const std::string& fileName) const {

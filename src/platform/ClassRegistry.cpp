@@ -3,15 +3,16 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <sstream>
 
 #include "Kvtr42C/Exception.h"
 #include "platform/DispatchObject.h"
 #include "platform/DynamicLibrary.h"
+#include "platform/SafeFile.h"
 #include "platform/SysUtils.h"
 
 namespace znp {
@@ -49,13 +50,15 @@ std::string ConfigPathFromEnvironment() {
     return "";
 }
 
-// Reads the file into Entries; false when it cannot be opened.
-bool ReadConfig(const std::string& path, std::map<std::string, ConfiguredClass, DispatchObject::NameLess>& entries) {
-    std::ifstream in(path);
-    if (!in) return false;
+// Reads the file into Entries; false (with the reason in Error) when it cannot be read.
+bool ReadConfig(const std::string& path, std::map<std::string, ConfiguredClass, DispatchObject::NameLess>& entries,
+                std::string* error = nullptr) {
+    std::string content;
+    if (ReadFileContents(path, content, kSettingsFileLimit, error) != FileReadStatus::Ok) return false;
     std::error_code ec;
     fs::path absolute = fs::absolute(path, ec);
     std::string folder = (ec ? fs::path(path) : absolute).parent_path().string();
+    std::istringstream in(content);
     std::string line;
     while (std::getline(in, line)) {
         line = Trim(line);
@@ -157,7 +160,9 @@ bool IsAutomationClassKnown(const std::string& className) {
 
 int LoadAutomationConfig(const std::string& path) {
     std::map<std::string, ConfiguredClass, DispatchObject::NameLess> entries;
-    if (!ReadConfig(path, entries)) throw EOleError("Cannot read the automation configuration " + path);
+    std::string error;
+    if (!ReadConfig(path, entries, &error))
+        throw EOleError("Cannot read the automation configuration " + path + ": " + error);
     Registry& r = TheRegistry();
     std::lock_guard lock(r.Mutex);
     for (auto& [name, entry] : entries) r.Configured[name] = entry;

@@ -9,11 +9,16 @@
 //    unless absolute). Otherwise the search path, in order: the folders the application or a test
 //    set (SetLibrarySearchPath, AddLibrarySearchFolder), then the folders of the environment
 //    variable ZNP_LIBRARY_PATH (separated by ":"), read at each resolution.
-// 3. In each folder the file "<base>.so", then "lib<base>.so"; a file whose name matches only
+// 3. In each folder the file "<base>.so", then "lib<base>.so" (a versioned name such as
+//    "libfoo.so.1" is looked for as it is spelt first); a file whose name matches only
 //    without regard to case is taken when no exact match exists, as Windows file names are
 //    matched ("kvtr42s.so" serves "KVTR42S.DLL").
 // 4. Nothing found: the load fails. The system loader's own path is never searched, so a
 //    library of the same name elsewhere on the machine is not picked up by chance.
+//
+// Before the system loader maps a file, its ELF headers are checked against the file: a file that
+// is no shared object of this machine, or whose headers or segments reach beyond its end (a
+// truncated copy), is refused as a load failure instead of killing the process when mapped.
 //
 // Handles are those of the system loader; loading the same file twice gives the same handle and
 // counts references, as on the platform.

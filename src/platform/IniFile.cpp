@@ -105,7 +105,7 @@ void IniFile::WriteString(const std::string& section, const std::string& key, co
     CheckName(section, "section", ']');
     CheckName(key, "key", '=');
     CheckValue(value);
-    IniText text = Load(fileName_);
+    IniText text = LoadForWrite(fileName_);
     IniLine line;
     line.raw = key + "=" + value;
     line.kind = LineKind::Key;
@@ -181,7 +181,7 @@ std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(cons
 }
 
 void IniFile::DeleteKey(const std::string& section, const std::string& key) {
-    IniText text = Load(fileName_);
+    IniText text = LoadForWrite(fileName_);
     size_t line = FindKey(text, FindSection(text, section), key);
     if (line == std::string::npos) return;
     text.lines.erase(text.lines.begin() + static_cast<std::ptrdiff_t>(line));
@@ -189,7 +189,7 @@ void IniFile::DeleteKey(const std::string& section, const std::string& key) {
 }
 
 void IniFile::EraseSection(const std::string& section) {
-    IniText text = Load(fileName_);
+    IniText text = LoadForWrite(fileName_);
     size_t header = FindSection(text, section);
     if (header == std::string::npos) return;
     size_t end = SectionEnd(text, header);

@@ -6,11 +6,10 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "Kvtr42C/Exception.h"
 #include "platform/IniFile.h"
+#include "platform/SafeFile.h"
 #include "platform/SystemInfo.h"
 #include "platform/SysUtils.h"
 
@@ -59,13 +58,10 @@ size_t FindChar(const std::string& s, char c, const std::string& codePage) {
     return std::string::npos;
 }
 
-IniText Load(const std::string& fileName) {
+namespace {
+
+IniText Parse(const std::string& content) {
     IniText text;
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return text;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    const std::string content = buffer.str();
     const std::string codePage = AnsiCodePage();
     size_t start = 0;
     bool first = true;
@@ -82,6 +78,23 @@ IniText Load(const std::string& fileName) {
         start = end + 1;
     }
     return text;
+}
+
+}  // namespace
+
+IniText Load(const std::string& fileName) {
+    std::string content;
+    ReadFileContents(fileName, content, kSettingsFileLimit);
+    return Parse(content);
+}
+
+IniText LoadForWrite(const std::string& fileName) {
+    std::string content, error;
+    const FileReadStatus status = ReadFileContents(fileName, content, kSettingsFileLimit, &error);
+    // Writing the lines of a file that could not be read would replace it with a nearly empty one.
+    if (status != FileReadStatus::Ok && status != FileReadStatus::Missing)
+        throw Exception("Unable to write to " + fileName + ": " + error);
+    return Parse(content);
 }
 
 // Writes the lines to a new file beside the old one and renames it over the old one, so that a

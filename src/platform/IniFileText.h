@@ -24,8 +24,12 @@ struct IniText {
 // Position of the first single-byte C in S, never a trail byte of a double-byte character.
 size_t FindChar(const std::string& s, char c, const std::string& codePage);
 
-// A missing or unreadable file gives no lines.
+// A missing file, and one that is refused (not a regular file, too large, unreadable), gives no
+// lines; a refused one is reported to the system log.
 IniText Load(const std::string& fileName);
+// As Load, but a file that exists and cannot be read raises Exception, so that a write never
+// replaces it.
+IniText LoadForWrite(const std::string& fileName);
 // Replaces the file as a whole; raises Exception when it cannot be written.
 void Save(const std::string& fileName, const IniText& text);
 

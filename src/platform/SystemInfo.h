@@ -36,6 +36,16 @@ void SetComputerName(const std::string& name);
 // The folder for temporary files, ending with "/": $TMPDIR when set, otherwise "/tmp/".
 std::string SystemTempFolder();
 
+// A folder of this user's alone for files that would otherwise land in a folder every user can
+// write to (the "C:\Temp" of the original platform), ending with "/": $XDG_RUNTIME_DIR when it
+// names such a folder, otherwise "/tmp/znp-<uid>/" (PrivateFolder). Empty when neither can be had.
+std::string UserPrivateFolder();
+// Parent/Name, ending with "/", made with mode 0700 when missing. An existing one must be a real
+// folder (not a symbolic link) owned by the effective user; one that is open to others is closed
+// to mode 0700. Empty when it cannot be made or belongs to someone else, so nobody else can have
+// planted it or anything in it.
+std::string PrivateFolder(const std::string& parent, const std::string& name);
+
 // The running program: the host executable that loaded the library (/proc/self/exe), and its
 // folder ending with "/". Empty when the system cannot tell.
 std::string ProgramFile();

@@ -1,6 +1,9 @@
 // Folders of the system and the translation of the system's Windows-form paths.
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 
@@ -29,11 +32,45 @@ bool HasDrive(const std::string& path) {
 
 bool IsShare(const std::string& path) { return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]); }
 
+// A real folder of the effective user that nobody else may enter.
+bool IsOwnPrivateFolder(const std::string& folder) {
+    struct stat st{};
+    return lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & 077) == 0;
+}
+
 }  // namespace
 
 std::string SystemTempFolder() {
     const char* dir = std::getenv("TMPDIR");
     return WithSlash(dir && *dir ? dir : "/tmp");
+}
+
+std::string PrivateFolder(const std::string& parent, const std::string& name) {
+    if (parent.empty() || name.empty() || name.find('/') != std::string::npos) return {};
+    const std::string folder = WithSlash(parent) + name;
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
+    struct stat st{};
+    if (lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()) return {};
+    if ((st.st_mode & 077) != 0) {
+        // Our own folder, left open by an earlier version or by hand: close it through a handle
+        // of the folder itself, so that a link swapped in meanwhile is not followed.
+        const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) return {};
+        const bool closed = fchmod(fd, 0700) == 0;
+        close(fd);
+        if (!closed || !IsOwnPrivateFolder(folder)) return {};
+    }
+    return WithSlash(folder);
+}
+
+std::string UserPrivateFolder() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && runtime[0] == '/') {
+        std::string folder = runtime;
+        while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+        if (IsOwnPrivateFolder(folder)) return WithSlash(folder);
+    }
+    return PrivateFolder("/tmp", "znp-" + std::to_string(geteuid()));
 }
 
 std::string ProgramFile() {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/Clock.h"
 #include "platform/SystemInfo.h"
@@ -84,8 +85,15 @@ bool MakeFolders(const std::string& folder) {
 // One line, one write: the file is opened, appended to and closed within the call.
 bool AppendLine(const std::string& folder, const std::string& file, const std::string& line) {
     if (folder.empty() || !MakeFolders(folder)) return false;
-    int fd = open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // Never through a symbolic link planted at the file's name, and never into a FIFO or device
+    // (non-blocking, so that opening a FIFO without a reader fails instead of waiting).
+    int fd = open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644);
     if (fd < 0) return false;
+    struct stat st{};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return false;
+    }
     const std::string text = line + "\n";
     bool ok = true;
     size_t done = 0;
@@ -103,14 +111,16 @@ std::string AlertBase() {
     return base.empty() ? ProgramFolder() : base;
 }
 
+// The installation; else the folder for temporary files the user chose ($TMPDIR); else a folder of
+// the user's own. The shared /tmp is never used as it is: anyone could plant the Log folder there.
 std::string GeneratorBase() {
     try {
         std::string base = InstallFolder();
-        if (base.empty()) base = SystemTempFolder();
         if (!base.empty()) return base;
+        if (const char* temp = std::getenv("TMPDIR"); temp && *temp) return temp;
     } catch (...) {
     }
-    return "/tmp";
+    return UserPrivateFolder();
 }
 
 std::string AlertFileName(const std::string& folder, const std::string& name, const std::string& period,
@@ -154,7 +164,8 @@ bool WriteProgramAlertLog(const std::string& name, const std::string& message, c
 }
 
 std::string GeneratorLogFileName() {
-    return LogFolder(GeneratorBase()) + "/Alert_TKORPGenerator_" + PeriodStamp(Decode(Now()), "D") + ".log";
+    const std::string folder = LogFolder(GeneratorBase());
+    return folder.empty() ? folder : folder + "/Alert_TKORPGenerator_" + PeriodStamp(Decode(Now()), "D") + ".log";
 }
 
 bool WriteGeneratorLog(const std::string& text) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "fixture/FormFixture.h"
+#include "fixture/TestPaths.h"
 #include "module/DLLRPCtrller.h"
 #include "platform/Application.h"
 #include "platform/ClassRegistry.h"
@@ -83,6 +85,20 @@ TEST_F(Controller, AHostArrayWithoutTheContextShowsTheMessageTwiceThenNoServerAn
     Application().ProcessMessages();
     EXPECT_TRUE(controller_->IsFormFreed());
     EXPECT_EQ(notifications_, (std::vector<int>{ncFormCreated, ncFormDestroyed}));
+}
+
+TEST_F(Controller, AnEndlessOrBlockingRegistryFileDoesNotStopOpen) {
+    // /dev/zero used to be read until memory ran out; a FIFO blocked the host for ever.
+    const TempDir dir;
+    const std::string fifo = (dir.Path() / "registry.ini").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& registry : {std::string("/dev/zero"), fifo}) {
+        ScopedEnv env("ZNP_REGISTRY", registry);
+        std::int32_t result = 0;
+        EXPECT_NO_THROW(result = controller_->Open(HostParams())) << registry;
+        EXPECT_EQ(result, -1) << "no installation: no server " << registry;
+        Application().ProcessMessages();
+    }
 }
 
 TEST_F(Controller, PerformPassesOnlyCodesFiveAndNine) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "fixture/TestPaths.h"
 #include "platform/Bitmap.h"
 
 using namespace znp;
@@ -27,7 +28,8 @@ TEST(Bitmap, BmpRoundTripKeepsEveryPixel) {
 }
 
 TEST(Bitmap, FileRoundTrip) {
-    const std::string path = (std::filesystem::temp_directory_path() / "kv_bitmap_test.bmp").string();
+    const test::TempDir dir;
+    const std::string path = (dir.Path() / "picture.bmp").string();
     TBitmap original = Pattern(7, 5);
     original.SaveToFile(path);
     TBitmap loaded;

@@ -1,11 +1,17 @@
+#include <elf.h>
 #include <gtest/gtest.h>
+#include <link.h>
 
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "fixture/TestPaths.h"
 #include "platform/ClassRegistry.h"
@@ -156,4 +162,83 @@ TEST_F(DynamicLibraryTest, HolderOwnsOneReference) {
     LibraryHandle released = moved.Release();
     EXPECT_FALSE(moved.Loaded());
     EXPECT_TRUE(FreeLibrary(released));
+}
+
+namespace {
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+}  // namespace
+
+// A truncated copy of a library would be mapped beyond its end by the system loader, which kills
+// the process with SIGBUS; it must fail like a missing library instead.
+TEST_F(DynamicLibraryTest, DamagedLibrariesAreRefusedBeforeTheyAreMapped) {
+    const std::string whole = ReadBytes(HostObjectsDir() / "OstrelWorkCenter.so");
+    ASSERT_GT(whole.size(), 4096u);
+    ElfW(Ehdr) header;
+    std::memcpy(&header, whole.data(), sizeof header);
+    // Without section headers only the segments can tell that the file is cut: cut it within
+    // its last loaded segment (debug sections after the segments are never mapped).
+    std::string noSections = whole;
+    size_t segmentsEnd = 0;
+    for (int n = 0; n < header.e_phnum; ++n) {
+        ElfW(Phdr) segment;
+        std::memcpy(&segment, whole.data() + header.e_phoff + n * sizeof segment, sizeof segment);
+        if (segment.p_type == PT_LOAD) segmentsEnd = std::max<size_t>(segmentsEnd, segment.p_offset + segment.p_filesz);
+    }
+    header.e_shoff = 0;
+    header.e_shnum = 0;
+    std::memcpy(noSections.data(), &header, sizeof header);
+
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"an empty file", "", "not an ELF file"},
+        {"a text file", "not a library at all, but longer than an ELF header is, to be sure of it\n",
+         "not an ELF file"},
+        {"the ELF header only", whole.substr(0, sizeof(ElfW(Ehdr))), "program headers"},
+        {"cut in half", whole.substr(0, whole.size() / 2), "truncated"},
+        {"one byte short", whole.substr(0, whole.size() - 1), "truncated"},
+        {"cut in the last segment, no section headers", noSections.substr(0, segmentsEnd - 1), "segment"},
+    };
+    TempDir dir;
+    SetLibrarySearchPath({dir.Path().string()});
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string name = "Damaged" + std::to_string(n++);
+        WriteBytes(dir.Path() / (name + ".so"), c.bytes);
+        EXPECT_EQ(LoadLibrary(name + ".dll"), nullptr);
+        EXPECT_NE(LastLibraryError().find(c.reason), std::string::npos) << LastLibraryError();
+    }
+    WriteBytes(dir.Path() / "Whole.so", noSections);
+    DynamicLibrary intact("Whole.dll");
+    EXPECT_TRUE(intact.Loaded()) << "a complete file without section headers loads: " << LastLibraryError();
+}
+
+TEST_F(DynamicLibraryTest, AVersionedLibraryNameIsFoundAsItIsSpelt) {
+    TempDir dir;
+    WriteBytes(dir.Path() / "libservice.so.1", ReadBytes(HostObjectsDir() / "OstrelWorkCenter.so"));
+    dir.Touch("libother.so.1.2");
+    dir.Touch("libbad.so.x");
+    const std::string absolute = (dir.Path() / "libservice.so.1").string();
+    EXPECT_EQ(ResolveLibraryPath(absolute), absolute);
+    DynamicLibrary byPath(absolute);
+    EXPECT_TRUE(byPath.Loaded()) << LastLibraryError();
+    EXPECT_NE(byPath.Symbol(kAutomationFactoryExport), nullptr);
+
+    SetLibrarySearchPath({dir.Path().string()});
+    EXPECT_EQ(ResolveLibraryPath("libservice.so.1"), absolute);
+    EXPECT_EQ(ResolveLibraryPath("libother.so.1.2"), (dir.Path() / "libother.so.1.2").string());
+    EXPECT_EQ(ResolveLibraryPath("libbad.so.x"), "") << "no version number";
+    EXPECT_EQ(ResolveLibraryPath("libservice.so.2"), "");
 }

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "Kvtr42C/Exception.h"
+#include "fixture/TestPaths.h"
 #include "platform/SystemInfo.h"
 
 using namespace znp;
@@ -20,11 +21,7 @@ using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 class IniFileTest : public ::testing::Test {
 protected:
-    IniFileTest() : codePage_(AnsiCodePage()) {
-        std::string pattern = std::filesystem::temp_directory_path().string() + "/znp-ini-XXXXXX";
-        if (!mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
-        folder_ = pattern;
-    }
+    IniFileTest() : folder_(test::MakeTempFolder("znp-ini")), codePage_(AnsiCodePage()) {}
     ~IniFileTest() override {
         SetAnsiCodePage(codePage_);
         std::error_code ignored;

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "Kvtr42C/Exception.h"
+#include "fixture/TestPaths.h"
 
 using namespace znp;
 
@@ -34,10 +35,7 @@ private:
 
 class RegistryTest : public ::testing::Test {
 protected:
-    RegistryTest() {
-        std::string pattern = std::filesystem::temp_directory_path().string() + "/znp-reg-XXXXXX";
-        if (!mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
-        folder_ = pattern;
+    RegistryTest() : folder_(test::MakeTempFolder("znp-reg")) {
         env_.emplace("ZNP_REGISTRY", (folder_ + "/registry.ini").c_str());
     }
     ~RegistryTest() override {

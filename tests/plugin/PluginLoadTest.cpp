@@ -13,6 +13,7 @@
 
 #include "Kvtr42C/DLLBaseCtrller.h"
 #include "fixture/HostFakes.h"
+#include "fixture/TestPaths.h"
 #include "platform/Application.h"
 #include "platform/ClassRegistry.h"
 #include "platform/SystemInfo.h"
@@ -29,7 +30,7 @@ protected:
         library_ = dlopen((std::string(buildDir) + "/Kvtr42C.so").c_str(), RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(library_, nullptr) << dlerror();
 
-        root_ = std::filesystem::temp_directory_path() / ("kvtr42c-plugin-" + std::to_string(getpid()));
+        root_ = test::MakeTempFolder("kvtr42c-plugin");
         std::filesystem::create_directories(root_ / "Mid");
         std::ofstream(root_ / "registry.ini") << "[HKEY_LOCAL_MACHINE\\Software\\ZNP\\Trovane]\nClientPath="
                                               << (root_ / "Mid").string() << "\n";

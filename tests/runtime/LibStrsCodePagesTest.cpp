@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "fixture/TestPaths.h"
 #include "platform/Clock.h"
 #include "runtime/LibStrs.h"
 #include "runtime/Logs.h"
@@ -124,11 +125,7 @@ class CodePageFailures : public CodePages {
 protected:
     void SetUp() override {
         CodePages::SetUp();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("libstrs_test_" + std::to_string(::getpid()) + "_" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        folder_ = test::MakeTempFolder("libstrs-test");
         const std::filesystem::path registry = folder_ / "registry.ini";
         std::ofstream(registry) << "[HKEY_LOCAL_MACHINE\\Software\\ZNP\\Trovane]\nClientPath=" << folder_.string()
                                 << "\n";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <ios>
@@ -179,4 +180,36 @@ TEST_F(LogsTest, ErrorReportOfEachKindOfError) {
         ReportError(c.error, c.title, c.programmer);
         EXPECT_EQ(ReadTextFile(LogFile("Alert_TKORPGenerator_20240105.log")), Stamped(c.lines));
     }
+}
+
+TEST_F(LogsTest, APlantedLinkOrFifoAtTheLogPathIsNotWrittenThrough) {
+    SetTrovane("ClientPath", Mid());
+    std::filesystem::create_directories(Mid() + "/Log");
+    const std::string victim = Root() + "/victim.txt";
+    WriteTextFile(victim, "keep\n");
+    ASSERT_EQ(symlink(victim.c_str(), LogFile("Alert_libstrs_20240105.log").c_str()), 0);
+    ASSERT_EQ(symlink(victim.c_str(), LogFile("Alert_TKORPGenerator_20240105.log").c_str()), 0);
+    ASSERT_EQ(mkfifo(LogFile("Alert_pipe_20240105.log").c_str(), 0600), 0);
+
+    EXPECT_FALSE(WriteAlertLog("libstrs", "x"));
+    EXPECT_FALSE(WriteGeneratorLog("x"));
+    EXPECT_FALSE(WriteAlertLog("pipe", "x")) << "a FIFO without a reader neither blocks nor takes the line";
+    EXPECT_EQ(ReadTextFile(victim), "keep\n");
+}
+
+TEST_F(LogsTest, GeneratorLogWithoutInstallationOrTemporaryFolderGoesToAFolderOfTheUsersOwn) {
+    EnvVar noTemp("TMPDIR", "");
+    const std::string runtime = Root() + "/run";
+    ASSERT_EQ(mkdir(runtime.c_str(), 0700), 0);
+    {
+        EnvVar xdg("XDG_RUNTIME_DIR", runtime);
+        EXPECT_EQ(GeneratorLogFileName(), runtime + "/Log/Alert_TKORPGenerator_20240105.log");
+        EXPECT_TRUE(WriteGeneratorLog("x"));
+        EXPECT_TRUE(FileExists(runtime + "/Log/Alert_TKORPGenerator_20240105.log"));
+    }
+    chmod(runtime.c_str(), 0777);
+    EnvVar xdg("XDG_RUNTIME_DIR", runtime);
+    const std::string file = GeneratorLogFileName();
+    EXPECT_EQ(file.rfind(runtime, 0), std::string::npos) << "a runtime folder open to others is not used: " << file;
+    EXPECT_EQ(file.rfind("/tmp/Log/", 0), std::string::npos) << "never the shared folder itself: " << file;
 }

@@ -1,7 +1,11 @@
 // Loading the translator library and its procedures.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "Kvtr42C/Exception.h"
+#include "fixture/TestPaths.h"
+#include "platform/DynamicLibrary.h"
 #include "runtime/TranslatorTestSupport.h"
 #include "runtime/TranslatorU.h"
 
@@ -39,6 +43,16 @@ TEST(Translator, FailuresRaiseTheirExactTexts) {
     EXPECT_EQ("Load Library NoSuchLibrary.dll Error!", CreationError("NoSuchLibrary.dll"));
     // A library that loads but exports no conversion.
     EXPECT_EQ("Get Library Procedure Address Error!", CreationError("OstrelWorkCenter.dll"));
+}
+
+TEST(Translator, ATruncatedLibraryFailsAsAMissingOneInsteadOfKillingTheProcess) {
+    const TempDir dir;
+    const auto whole = std::filesystem::file_size(BuildDir() / "services" / "translator" / "Rirodozada.so");
+    std::filesystem::copy_file(BuildDir() / "services" / "translator" / "Rirodozada.so", dir.Path() / "Rirodozada.so");
+    std::filesystem::resize_file(dir.Path() / "Rirodozada.so", whole * 2 / 3);
+    ScopedTranslatorPath path(false);
+    SetLibrarySearchPath({dir.Path().string()});
+    EXPECT_EQ("Load Library Rirodozada.dll Error!", CreationError(TTranslator::kLibraryName));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "runtime/TrovaneINI.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <vector>
 
@@ -368,4 +369,26 @@ TEST_F(TrovaneIniTest, EveryReaderReadsAfresh) {
     EXPECT_EQ(TTrovaneIniC().LangType(), "CHT");
     SetTrovane("ClientPath", Root() + "/Other");
     EXPECT_EQ(TTrovaneIniC().InstallPath(), Root() + "/Other/");
+}
+
+TEST_F(TrovaneIniTest, RegistryOrSettingsFilesThatAreNoRegularFilesReadAsMissing) {
+    // A FIFO would block the reader for ever and /dev/zero would be read until memory runs out.
+    const std::string fifo = Root() + "/pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& registry : {fifo, std::string("/dev/zero"), Root()}) {
+        SCOPED_TRACE(registry);
+        EnvVar env("ZNP_REGISTRY", registry);
+        TTrovaneIniC client;
+        EXPECT_FALSE(client.Result());
+        EXPECT_EQ(client.ErrorId(), "E;000015");
+        EXPECT_EQ(InstallFolder(), "");
+    }
+
+    Install("");
+    std::filesystem::remove(Mid() + "/TrovaneC.ini");
+    ASSERT_EQ(mkfifo((Mid() + "/TrovaneC.ini").c_str(), 0600), 0);
+    TTrovaneIniC client;
+    EXPECT_TRUE(client.Result()) << "read as all defaults";
+    EXPECT_EQ(client.LangType(), "ENG");
+    EXPECT_EQ(client.Servers().At(0, 0), Variant("127.0.0.1"));
 }

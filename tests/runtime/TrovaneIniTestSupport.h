@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "fixture/TestPaths.h"
 #include "platform/Clock.h"
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"
@@ -37,11 +38,7 @@ private:
     std::optional<std::string> old_;
 };
 
-inline std::string MakeTempFolder() {
-    std::string pattern = std::filesystem::temp_directory_path().string() + "/znp-test-XXXXXX";
-    if (!mkdtemp(pattern.data())) ADD_FAILURE() << "mkdtemp failed";
-    return pattern;
-}
+using test::MakeTempFolder;
 
 inline void WriteTextFile(const std::string& name, const std::string& text) {
     std::filesystem::create_directories(std::filesystem::path(name).parent_path());
@@ -74,7 +71,7 @@ inline double OleDate(int y, int m, int d, int hh = 0, int nn = 0, int ss = 0, i
 class InstallationTest : public ::testing::Test {
 protected:
     InstallationTest()
-        : root_(MakeTempFolder()),
+        : root_(MakeTempFolder("znp-test")),
           registry_("ZNP_REGISTRY", root_ + "/registry.ini"),
           tmpdir_("TMPDIR", root_ + "/tmp"),
           clock_(OleDate(2024, 1, 5, 14, 3, 7, 45)),

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <map>
 
@@ -105,6 +107,15 @@ TEST_F(HostObjectsTest, DataOfAnotherInstallation) {
     EXPECT_EQ(info.At(1, 0), Variant("3"));
     EXPECT_EQ(info.At(0, 2), Variant("SYS999"));
     EXPECT_EQ(OleCall(counter, "GetSysInfo", {"C1"}).At(1, 0), Variant("1"));
+}
+
+TEST_F(HostObjectsTest, DataFilesThatAreNoRegularFilesReadAsMissing) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo((dir.Path() / "messages.ini").c_str(), 0600), 0) << "a FIFO would block the manager";
+    ASSERT_EQ(symlink("/dev/zero", (dir.Path() / "hostdata.ini").c_str()), 0) << "an endless file";
+    OleSet(manager, "DataPath", dir.Path().string());
+    EXPECT_NE(VarToStr(OleCall(manager, "GetMessage", {"E", "000038"})).find("E;000038"), std::string::npos);
+    EXPECT_EQ(OleGet(manager, "ProductID"), Variant(1)) << "the default product";
 }
 
 TEST_F(HostObjectsTest, InstallationFolderComesFromTheEnvironment) {
