@@ -48,6 +48,7 @@ void EditMask::Parse(std::string_view mask) {
         Slot slot;
         slot.literal = c;
         slots_.push_back(slot);
+        literals_ += c;
     };
     auto input = [this, &shift](Kind kind, bool required) {
         Slot slot;
@@ -55,6 +56,7 @@ void EditMask::Parse(std::string_view mask) {
         slot.required = required;
         slot.shift = shift;
         slots_.push_back(slot);
+        literals_ += '\0';
     };
     size_t i = 0;
     while (i < mask.size()) {
@@ -178,23 +180,123 @@ std::string EditMask::Apply(std::string_view inputs) const {
 }
 
 std::string EditMask::Format(std::string_view value) const {
-    if (!masked_) return std::string(value);
-    if (!saveLiterals_) return Apply(value);
-    std::string out = BlankText();
-    size_t pos = 0;
-    while (pos < value.size() && pos < slots_.size()) {
-        size_t n = CharSize(value, pos);
-        if (n == 2) {
-            // A double-byte character that falls on a literal, or half on one, is not shown:
-            // half of it would be another character.
-            if (IsInput(pos) && IsInput(pos + 1)) {
-                out[pos] = value[pos];
-                out[pos + 1] = value[pos + 1];
-            }
-        } else if (IsInput(pos) && value[pos] != ' ') {
-            out[pos] = ShiftByte(slots_[pos], value[pos]);
+    if (masked_ && saveLiterals_ && HasFullShape(value)) {
+        // A value of this mask as its edit gives it: read position by position, so a character
+        // that merely looks like a literal stays where it is.
+        std::string out = BlankText();
+        for (size_t pos = 0; pos < slots_.size(); ++pos)
+            if (IsInput(pos) && value[pos] != ' ') out[pos] = ShiftByte(slots_[pos], value[pos]);
+        return out;
+    }
+    return Lay(value, nullptr);
+}
+
+bool EditMask::HasFullShape(std::string_view text) const {
+    if (text.size() != slots_.size()) return false;
+    for (size_t pos = 0; pos < slots_.size(); pos += CharSize(text, pos)) {
+        if (IsInput(pos)) {
+            // A double-byte character must lie wholly on input positions.
+            if (CharSize(text, pos) == 2 && !IsInput(pos + 1)) return false;
+            continue;
         }
-        pos += n;
+        const size_t n = CharSize(literals_, pos);
+        if (text.substr(pos, n) != std::string_view(literals_).substr(pos, n)) return false;
+    }
+    return true;
+}
+
+size_t EditMask::FindCharacter(std::string_view text, size_t from, std::string_view character) const {
+    for (size_t i = from; i < text.size(); i += CharSize(text, i))
+        if (text.substr(i, CharSize(text, i)) == character) return i;
+    return std::string_view::npos;
+}
+
+std::string EditMask::Lay(std::string_view text, size_t* reached) const {
+    if (reached) *reached = 0;
+    if (!masked_) {
+        if (reached) *reached = text.size();
+        return std::string(text);
+    }
+    std::string out = BlankText();
+    size_t pos = 0;  // in the mask
+    size_t i = 0;    // in the text
+    while (pos < slots_.size() && i < text.size()) {
+        if (!IsInput(pos)) {
+            // A run of literals: the text's copy of it, as far as it goes, is passed over. A value of
+            // a mask without literals holds none, so there a character the next position could take
+            // is that position's data.
+            size_t next = pos;
+            while (next < slots_.size() && !IsInput(next)) ++next;
+            for (; pos < slots_.size() && !IsInput(pos);) {
+                const size_t n = CharSize(literals_, pos);
+                const std::string_view character = std::string_view(literals_).substr(pos, n);
+                if (i < text.size() && text.substr(i, CharSize(text, i)) == character &&
+                    (saveLiterals_ || next >= slots_.size() || !Allows(static_cast<int>(next), character)))
+                    i += n;
+                pos += n;
+            }
+            continue;
+        }
+        size_t end = pos;
+        while (end < slots_.size() && IsInput(end)) ++end;
+        // The first character of the literals after the segment; a blank literal cannot tell a
+        // blank of the text from a separator, so it aligns nothing.
+        std::string_view literal;
+        if (end < slots_.size()) literal = std::string_view(literals_).substr(end, CharSize(literals_, end));
+        if (literal == " ") literal = {};
+        // A character equal to the literal is the literal only where it could not be typed: in a
+        // position that takes any character it is data (a value's own "-" stays where it is).
+        auto atLiteral = [&] {
+            return !literal.empty() && text.substr(i, literal.size()) == literal &&
+                   (pos >= end || !Allows(static_cast<int>(pos), literal));
+        };
+        size_t next = end;  // the first input position after the literals
+        while (next < slots_.size() && !IsInput(next)) ++next;
+        while (i < text.size() && pos < end && !atLiteral()) {
+            const size_t n = CharSize(text, i);
+            if (n == 2) {
+                if (pos + 1 >= end) break;  // one place left: the character is not split
+                out[pos] = text[i];
+                out[pos + 1] = text[i + 1];
+                pos += 2;
+            } else {
+                if (text[i] != ' ') out[pos] = ShiftByte(slots_[pos], text[i]);
+                ++pos;
+            }
+            i += n;
+            if (reached) *reached = pos;
+        }
+        // What the segment cannot hold up to the text's copy of the literal belongs to this
+        // segment and is dropped; without that literal in the text, the text flows on.
+        if (i < text.size() && !atLiteral() && !literal.empty() &&
+            (next >= slots_.size() || !Allows(static_cast<int>(next), literal))) {
+            const size_t found = FindCharacter(text, i, literal);
+            if (found != std::string_view::npos) i = found;
+        }
+        pos = end;
+    }
+    return out;
+}
+
+std::string EditMask::Inputs(std::string_view text) const {
+    size_t reached = 0;
+    const std::string shown = Lay(text, &reached);
+    if (!masked_) return shown;
+    std::string out;
+    size_t pos = 0;
+    while (pos < reached) {
+        if (!IsInput(pos)) {
+            ++pos;
+            continue;
+        }
+        const size_t n = CharSize(shown, pos);
+        if (n == 2 && IsInput(pos + 1)) {
+            out.append(shown, pos, 2);
+            pos += 2;
+            continue;
+        }
+        out += shown[pos] == blank_ ? ' ' : shown[pos];
+        ++pos;
     }
     return out;
 }

@@ -79,10 +79,29 @@ public:
     // Lays input characters (no literals) into the input positions from the left; a blank stays
     // an empty position; characters beyond the last input position are dropped.
     std::string Apply(std::string_view inputs) const;
-    // The edit text for a value, as assigning the edit's Text does: a value of a mask that saves
-    // literals is read position by position (its literal positions are skipped), otherwise it is
-    // laid in with Apply.
+    // The edit text for a text given to the edit, as assigning the edit's Text does. The text is
+    // laid in segment by segment (a segment: the input positions between two literals), whether
+    // the mask saves its literals or not:
+    //   - the text's characters fill the segment from the left; a blank leaves a position empty;
+    //   - a character of the text equal to the literal that follows the segment ends the segment
+    //     early (its remaining positions stay empty) and is passed over with the literal, so the
+    //     text's literals line up with the mask's: "2024/1/5" under "9999/99/99" shows
+    //     "2024/1 /5 ". Only where the position could not take that character when typed: in a
+    //     position for any character ("c", "C") it is data and stays;
+    //   - when the segment is full and the text holds that literal further on, the characters up
+    //     to it do not fit and are dropped ("ABCDE-12345678901" under "aaaa\-aaaaaaaaaaa" shows
+    //     "ABCD-12345678901", unless the next segment could take it as data); a text without it
+    //     flows on into the next segment ("20240105" shows "2024/01/05");
+    //   - a double-byte character needs two places of one segment: where only one is left, that
+    //     place stays empty and the character goes on to the next segment;
+    //   - a blank literal (directive "_") aligns nothing, as a blank of the text cannot be told
+    //     from it; what is left over at the end is dropped.
+    // A text that already has the full shape of a mask that saves literals (its length, every
+    // literal in place) is that edit's own value and is read position by position.
     std::string Format(std::string_view value) const;
+    // The characters the text fills the input positions with when it is given to the edit
+    // (Format), up to the last position it reached: empty positions inside read as blanks.
+    std::string Inputs(std::string_view text) const;
     // The value of an edit text (the edit's Text).
     std::string Value(std::string_view editText) const;
     // The input characters of a value: the literal positions of a mask that saves literals are
@@ -104,6 +123,7 @@ private:
     std::string source_;
     std::string codePage_;
     std::vector<Slot> slots_;
+    std::string literals_;  // the literal byte of every position, NUL at input positions
     bool masked_ = false;
     bool saveLiterals_ = true;
     char blank_ = '_';
@@ -115,6 +135,12 @@ private:
     bool IsInput(size_t pos) const { return pos < slots_.size() && slots_[pos].kind != Kind::Literal; }
     char ShiftByte(const Slot& slot, char c) const;
     void Parse(std::string_view mask);
+    // Format; Reached, when given, receives one past the last input position the text filled.
+    std::string Lay(std::string_view text, size_t* reached) const;
+    // Whether Text is as long as the mask and holds every literal at its position.
+    bool HasFullShape(std::string_view text) const;
+    // Position of Character (one whole character) in Text from From on, or npos.
+    size_t FindCharacter(std::string_view text, size_t from, std::string_view character) const;
 };
 
 }  // namespace znp

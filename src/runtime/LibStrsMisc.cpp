@@ -24,7 +24,8 @@ std::u16string BuildCountedList(const std::u16string& prefix, const Variant& val
 
 std::string ReformatMaskText(const std::string& text, const std::string& mask, const std::string& newMask,
                              const std::string& codePage) {
-    const std::string inputs = EditMask(mask, codePage).Strip(text);
+    // The text as a masked edit with Mask would take it, its literals lined up with the mask's.
+    const std::string inputs = EditMask(mask, codePage).Inputs(text);
     if (newMask.empty()) return inputs;
     const EditMask target(newMask, codePage);
     return target.Value(target.Apply(inputs));

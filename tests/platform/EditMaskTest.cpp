@@ -114,8 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"DatePartial", kDateMask, "2024/1", false, "2024/1 /  ", "2024/1 /  "},
         TextCase{"DateEmptyKeepsBlanks", kDateMask, "", false, "    /  /  ", "    /  /  "},
         TextCase{"DateFromDigits", kDateMask, "20240105", true, "2024/01/05", "2024/01/05"},
-        // A value of a mask that saves literals is read position by position.
-        TextCase{"PositionalValue", "99-99;1;_", "1234", false, "12-4_", "12-4 "},
+        // A value without the mask's literal flows on into the next segment.
+        TextCase{"ValueWithoutItsLiteralFlowsOn", "99-99;1;_", "1234", false, "12-34", "12-34"},
         TextCase{"NoLiteralsValue", "99-99;0;_", "1234", false, "12-34", "1234"},
         TextCase{"BlankShownAsBlankChar", "99-99;1;_", "1 -3", false, "1_-3_", "1 -3 "},
         TextCase{"OrderFull", kOrderMask, "ABCD12345678901", false, "ABCD-12345678901", "ABCD12345678901"},
@@ -129,8 +129,9 @@ INSTANTIATE_TEST_SUITE_P(
         // One position is left before the literal: the character is not split, it moves on.
         TextCase{"DoubleByteMovesPastLiteral", kOrderMask, "ABC" + kZhong + "1", false,
                  "ABC -" + kZhong + "1        ", "ABC " + kZhong + "1"},
-        // A character that falls half on a literal is not shown; the next keeps its position.
-        TextCase{"DoubleByteOnLiteralOfPositionalValue", "9-cc;1;_", "1" + kZhong + "x", false, "1-_x", "1- x"},
+        // A double-byte character never straddles a literal: it goes on to the next segment.
+        TextCase{"DoubleByteNeverStraddlesALiteral", "9-cc;1;_", "1" + kZhong + "x", false, "1-" + kZhong,
+                 "1-" + kZhong},
         // A trail byte equal to the blank character is no blank.
         TextCase{"TrailEqualsBlank", "cccc;0;_", kTrailUnderscore + "ab", false, kTrailUnderscore + "ab",
                  kTrailUnderscore + "ab"},
@@ -141,6 +142,81 @@ INSTANTIATE_TEST_SUITE_P(
         // A trail byte that looks like a letter keeps its case.
         TextCase{"ShiftLeavesTrailBytes", ">cc", kTrailLowerA, true, kTrailLowerA, kTrailLowerA}),
     [](const testing::TestParamInfo<TextCase>& info) { return info.param.name; });
+
+// ---- Laying a text into a mask --------------------------------------------------------------------
+
+// What a masked edit shows when its Text is given a text: the text's literals line up with the
+// mask's, each segment is filled from its own part of the text, and what a segment cannot hold is
+// dropped, never shifted into the next segment.
+TEST(EditMask, TextsAreLaidInSegmentBySegment) {
+    const std::string kMinguoMask = "999/99/99;1; ";
+    struct Case {
+        const char* what;
+        std::string mask, text, shown;
+    } cases[] = {
+        {"a short month and day are padded before the literal", kDateMask, "2024/1/5", "2024/1 /5 "},
+        {"full date", kDateMask, "2024/01/05", "2024/01/05"},
+        {"digits only flow through the literals", kDateMask, "20240105", "2024/01/05"},
+        {"a short year", kDateMask, "24/1/5", "24  /1 /5 "},
+        {"separators only", kDateMask, "//", "    /  /  "},
+        {"a text longer than the mask", kDateMask, "2024/01/05 12:00", "2024/01/05"},
+        {"a year too long for its places is cut, the rest stays in place", kDateMask, "20245/1/5", "2024/1 /5 "},
+        {"a month too long for its places", kDateMask, "2024/123/5", "2024/12/5 "},
+        {"another separator is no literal", kDateMask, "2024-1-5", "2024/-1/-5"},
+        {"a three-digit Minguo year", kMinguoMask, "113/1/5", "113/1 /5 "},
+        {"a two-digit Minguo year", kMinguoMask, "99/12/31", "99 /12/31"},
+        {"month/day/year", "99-99-9999;1; ", "1-5-2024", "1 -5 -2024"},
+        {"a lookup text with an order type too long", kOrderMask, "ABCDE-12345678901", "ABCD-12345678901"},
+        {"a lookup text with a short order type", kOrderMask, "AB-123", "AB  -123        "},
+        {"a lookup text without the literal", kOrderMask, "ABCD12345678901", "ABCD-12345678901"},
+        {"an order number too long", kOrderMask, "ABCD-123456789012345", "ABCD-12345678901"},
+        {"case shifts apply per position", ">LL-<LL;1;_", "ab-CD", "AB-cd"},
+        {"a literal at the start", "(999)999;1;_", "(12)345", "(12_)345"},
+        {"a literal at the start missing from the text", "(999)999;1;_", "12)345", "(12_)345"},
+        {"a double-byte literal lines up", "9999" + kZhong + "99;1;_", "24" + kZhong + "1", "24__" + kZhong + "1_"},
+        {"double-byte characters fill a segment", "cccc-cc;1;_", kZhong + kWen + "-ab", kZhong + kWen + "-ab"},
+        {"a double-byte character does not fit the last place", "cc-cc;1;_", "a" + kZhong + "-b", "a_-b_"},
+        {"and goes on when the text has no literal", "cc-cc;1;_", "a" + kZhong + "b", "a_-" + kZhong},
+        {"a double-byte character never splits at the end", "ccc;1;_", "ab" + kZhong, "ab_"},
+        {"a trail byte equal to the literal is no literal", "cc\\\\cc;1;_", kTrailBackslash + "\\ab",
+         kTrailBackslash + "\\ab"},
+        {"a blank literal aligns nothing", "99_99;1;_", "1  3 ", "1_ 3_"},
+        // Where any character may be typed, a character equal to the literal is data: a value of
+        // a mask without literals restores as it was saved.
+        {"the literal's character typed as data", "cccc-cccc;0;_", "ab-cxyz", "ab-c-xyz_"},
+        {"the literal's character as data after a full segment", "cc-cc;0;_", "ab-c", "ab--c"},
+        {"no input places", "--;1;_", "12", "--"},
+        {"a value with the full shape is read position by position", "cc-cc;1;_", "a--b_", "a--b_"},
+        {"a double-byte character on a literal spoils the shape", "c-cc;1;_", kZhong + "ab", "_-" + kZhong},
+        {"an empty text", kDateMask, "", "    /  /  "},
+        {"no mask", "", "2024/1/5", "2024/1/5"},
+    };
+    for (const Case& c : cases) {
+        const EditMask mask(c.mask, "936");
+        EXPECT_EQ(Escaped(mask.Format(c.text)), Escaped(c.shown)) << c.what;
+        EXPECT_EQ(static_cast<int>(mask.Format(c.text).size()), c.mask.empty() ? static_cast<int>(c.text.size())
+                                                                                 : mask.Length())
+            << c.what;
+    }
+}
+
+TEST(EditMask, InputsAreWhatTheLaidTextFillsUpToItsLastCharacter) {
+    struct Case {
+        std::string mask, text, inputs;
+    } cases[] = {
+        {kDateMask, "2024/1/5", "20241 5"},
+        {kDateMask, "2024/01/05", "20240105"},
+        {kDateMask, "    /  /  ", "        "},
+        {kDateMask, "2024", "2024"},
+        {kDateMask, "", ""},
+        {kOrderMask, "ABCDE-12345678901", "ABCD12345678901"},
+        {kOrderMask, "AB", "AB"},
+        {"cc-cc;1;_", kZhong + "-" + kWen, kZhong + kWen},
+        {"", "a-b", "a-b"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Escaped(EditMask(c.mask, "936").Inputs(c.text)), Escaped(c.inputs)) << Escaped(c.text);
+}
 
 struct StripCase {
     std::string mask;

@@ -78,6 +78,12 @@ INSTANTIATE_TEST_SUITE_P(
                     MaskCase{"20240105", "", "9999/99/99;1; ", "2024/01/05"},
                     MaskCase{"2024/01/05", "9999/99/99;1; ", "99/99/9999;1;_", "20/24/0105"},
                     MaskCase{"abc", "", "", "abc"},
+                    // The text is taken as the edit takes it: its literals line up with the mask's.
+                    MaskCase{"2024/1/5", "9999/99/99;1; ", "", "20241 5"},
+                    MaskCase{"2024/1/5", "9999/99/99;1; ", "9999-99-99;1;_", "2024-1 -5 "},
+                    MaskCase{"ABCDE-12345678901", kOrderMask, "", "ABCD12345678901"},
+                    MaskCase{"ABCD-12345678901", kOrderMaskWithLiterals, kOrderMask, "ABCD12345678901"},
+                    MaskCase{"\xD6\xD0-\xCE\xC4", "cc-cc;1;_", "", "\xD6\xD0\xCE\xC4"},
                     // The trail byte 0x5C of a GBK character is not the mask's literal "\".
                     MaskCase{"\x83\x5C" "AB\\1234", "aaaa\\\\9999;1;_", "", "\x83\x5C" "AB1234"}));
 
