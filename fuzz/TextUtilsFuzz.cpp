@@ -1,5 +1,5 @@
-// libFuzzer target over the functions that read untrusted text: the token functions, the date
-// readers, the edit-mask engine and the password unscrambling. Each input is split at its first
+// libFuzzer target over the text utilities that read untrusted text: the token functions, the
+// date and number readers and the password unscrambling. Each input is split at its first
 // NUL byte into a text and a second argument (separator, mask or date type), so that the fuzzer
 // varies both; every function must return without crashing, hanging or raising where it is
 // documented to answer a value.
@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/EditMask.h"
 #include "platform/SystemInfo.h"
 #include "runtime/LibStrs.h"
 #include "runtime/PasswordScramble.h"
@@ -38,16 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)IsValidYYYYMMDD(text);
     (void)AddToDate(Variant(text), other.substr(0, 1), static_cast<int>(size) - 100);
     (void)StrToFloatDef(text, 0);
-
-    // The edit-mask engine, with the other part as the mask.
-    EditMask mask(other, codePage);
-    (void)mask.BlankText();
-    (void)mask.Apply(text);
-    (void)mask.Format(text);
-    (void)mask.Value(text);
-    (void)mask.Strip(text);
-    (void)mask.IsComplete(text);
-    (void)ReformatMaskText(text, other, "9999/99/99;1; ", codePage);
 
     // Passwords as a settings file may hold them.
     std::string password, badPair;
