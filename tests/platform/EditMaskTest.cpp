@@ -175,7 +175,7 @@ TEST(EditMask, TextsAreLaidInSegmentBySegment) {
         {"a literal at the start missing from the text", "(999)999;1;_", "12)345", "(12_)345"},
         {"a double-byte literal lines up", "9999" + kZhong + "99;1;_", "24" + kZhong + "1", "24__" + kZhong + "1_"},
         {"double-byte characters fill a segment", "cccc-cc;1;_", kZhong + kWen + "-ab", kZhong + kWen + "-ab"},
-        {"a double-byte character does not fit the last place", "cc-cc;1;_", "a" + kZhong + "-b", "a_-b_"},
+        {"a double-byte character does not fit the last place", "cc-cc;1;_", "a" + kZhong + "-b", "a_-" + kZhong},
         {"and goes on when the text has no literal", "cc-cc;1;_", "a" + kZhong + "b", "a_-" + kZhong},
         {"a double-byte character never splits at the end", "ccc;1;_", "ab" + kZhong, "ab_"},
         {"a trail byte equal to the literal is no literal", "cc\\\\cc;1;_", kTrailBackslash + "\\ab",

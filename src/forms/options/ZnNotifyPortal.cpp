@@ -43,7 +43,8 @@ std::string JoinLines(const std::string& text) {
 
 std::string AnswerFileName(double moment) {
     int year = 0, month = 0, day = 0;
-    if (!TryDecodeDate(moment, year, month, day)) return "~Velmo_.tmp";
+    // The day from the whole part only: the time is the fraction, clamped to the day.
+    if (!TryDecodeDate(std::floor(moment), year, month, day)) return "~Velmo_.tmp";
     long long ms = std::llround((moment - std::floor(moment)) * 86400000.0);
     if (ms > 86399999) ms = 86399999;
     char text[64];
