@@ -10,6 +10,7 @@
 #include "platform/ComboBox.h"
 #include "runtime/DateRule.h"
 #include "platform/PropText.h"
+#include "runtime/DateRule.h"
 #include "runtime/LibStrs.h"
 #include "platform/SysUtils.h"
 
