@@ -107,9 +107,10 @@ std::optional<DateTimeParts> SplitDate(double date) {
 }
 
 std::optional<DayNumber> DayOfDate(double date) {
-    const auto parts = SplitDate(date);
-    if (!parts) return std::nullopt;
-    return parts->Day;
+    if (!std::isfinite(date) || date > kDateLimit || date < -kDateLimit) return std::nullopt;
+    const auto day = static_cast<DayNumber>(std::trunc(date));
+    if (!InRange(day)) return std::nullopt;
+    return day;
 }
 
 double JoinDate(DayNumber day, std::int64_t millisecond) {

@@ -79,7 +79,8 @@ std::optional<DayNumber> AddDays(DayNumber day, std::int64_t days);
 // midnight is the start of the next day). None for a value that is not finite or lies outside the
 // years 1-9999.
 std::optional<DateTimeParts> SplitDate(double date);
-// The day of a date value, the time of day dropped; none as for SplitDate.
+// The day of a date value, the time of day dropped (the whole part toward zero, never rounded
+// into the next day, so that a date and a time taken apart agree); none as for SplitDate.
 std::optional<DayNumber> DayOfDate(double date);
 // The date value of a day and a time of day (milliseconds, 0 to one day): for a day before the
 // epoch the fraction is subtracted, as OLE dates count it.
