@@ -10,7 +10,6 @@
 #include "platform/ComboBox.h"
 #include "runtime/DateRule.h"
 #include "platform/PropText.h"
-#include "runtime/DateRule.h"
 #include "runtime/LibStrs.h"
 #include "platform/SysUtils.h"
 
