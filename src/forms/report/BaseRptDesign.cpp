@@ -3,6 +3,7 @@
 // design. The registration and run are shared with the web report (BaseRptWeb.cpp).
 #include "platform/SysUtils.h"
 #include "forms/report/BaseRpt.h"
+#include "forms/report/ButtonBusy.h"
 #include "forms/report/RunningWinCF.h"
 #include "platform/Buttons.h"
 #include "platform/ClassRegistry.h"
@@ -11,26 +12,6 @@
 #include "runtime/LibStrs.h"
 
 namespace znp {
-
-namespace {
-
-// Disables a button for the time of a handler and enables it again on every way out.
-class ButtonBusy {
-public:
-    explicit ButtonBusy(TControl* button) : button_(button) {
-        if (button_) button_->SetEnabled(false);
-    }
-    ~ButtonBusy() {
-        if (button_) button_->SetEnabled(true);
-    }
-    ButtonBusy(const ButtonBusy&) = delete;
-    ButtonBusy& operator=(const ButtonBusy&) = delete;
-
-private:
-    TControl* button_;
-};
-
-}  // namespace
 
 void TfrmBaseRpt::ShowRunningWin() {
     if (!RunningWin) RunningWin = dynamic_cast<TfrmRunningWinC*>(TfrmRunningWinC::StaticClass().Create(this));

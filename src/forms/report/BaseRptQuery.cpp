@@ -3,30 +3,13 @@
 // user is told afterwards, and when the query and design buttons are offered.
 #include "platform/SysUtils.h"
 #include "forms/report/BaseRpt.h"
+#include "forms/report/ButtonBusy.h"
 #include "platform/Buttons.h"
 #include "platform/ClassRegistry.h"
 #include "platform/SystemInfo.h"
 #include "runtime/LibStrs.h"
 
 namespace znp {
-
-namespace {
-
-// Enables a button again on every way out of a handler.
-class EnableOnExit {
-public:
-    explicit EnableOnExit(TControl* button) : button_(button) {
-        if (button_) button_->SetEnabled(false);
-    }
-    ~EnableOnExit() {
-        if (button_) button_->SetEnabled(true);
-    }
-
-private:
-    TControl* button_;
-};
-
-}  // namespace
 
 std::string TfrmBaseRpt::ReportNumberOf(const std::string& jobNumber) { return jobNumber.substr(0, 8) + "0001"; }
 
@@ -54,7 +37,7 @@ std::string TfrmBaseRpt::RegisterJob() {
 }
 
 void TfrmBaseRpt::btnQueryClick(TObject*) {
-    EnableOnExit enable(btnQuery);
+    ButtonBusy busy(btnQuery);
     if (!CollectConditions()) return;
     std::string jobNumber;
     if (WantLog) jobNumber = RegisterJob();
